@@ -38,7 +38,7 @@ enum Skill : std::uint8_t {
 
 constexpr bool isPickup(CellCode code) { return code > 4; }
 constexpr CellCode pickupOf(Skill skill) {
-    return static_cast<CellCode>(CellPickup + skill);
+    return static_cast<CellCode>(int{CellPickup} + int{skill});
 }
 constexpr Skill skillOfPickup(CellCode code) { return static_cast<Skill>(code - CellPickup); }
 
