@@ -1,0 +1,91 @@
+// A real Form1 under SDL's offscreen driver, on a hand-moved clock, with
+// helpers that push real SDL events at client pixels and read pixels back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/sdl/game_window.h"
+
+namespace sledloop::sdl::testing {
+
+// Writes each delivered event the way the replay tool echoes it.
+class RecordingEvents final : public FormEvents {
+  public:
+    void load() override { log.push_back("load"); }
+    void unload() override { log.push_back("unload"); }
+    void command1Click() override { log.push_back("button"); }
+    void frameClick(Frame f) override { log.push_back("click " + std::string(frameName(f))); }
+    void frameDoubleClick(Frame f) override {
+        log.push_back("dblclick " + std::string(frameName(f)));
+    }
+    void santaPress(int k) override { log.push_back("press santa(" + std::to_string(k) + ")"); }
+    void santaHover(int k) override { log.push_back("hover santa(" + std::to_string(k) + ")"); }
+    void timerTick(TimerId t) override { log.push_back("tick " + std::string(timerName(t))); }
+
+    std::vector<std::string> log;
+};
+
+inline Rgb rgbOf(std::uint32_t argb) {
+    return {static_cast<std::uint8_t>(argb >> 16), static_cast<std::uint8_t>(argb >> 8),
+            static_cast<std::uint8_t>(argb)};
+}
+
+inline std::string hex(Rgb c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", c.r, c.g, c.b);
+    return text;
+}
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Events, pushed onto SDL's queue and delivered by pump().
+    void pressAt(int x, int y, std::uint8_t button = SDL_BUTTON_LEFT, std::uint8_t clicks = 1);
+    void releaseAt(int x, int y, std::uint8_t button = SDL_BUTTON_LEFT, std::uint8_t clicks = 1);
+    void clickAt(int x, int y) {
+        pressAt(x, y);
+        releaseAt(x, y);
+    }
+    void moveTo(int x, int y);
+    void key(SDL_Keycode sym, bool down);
+    void closeWindow();
+
+    // Moves the clock on and delivers whatever falls due.
+    void wait(std::int64_t ms);
+
+    // Client pixels of the window as drawn now.
+    Rgb pixel(int x, int y);
+    void snapshot() { pixels_ = window->readPixels(); }
+    Rgb at(int x, int y) const;  // from the last snapshot
+
+    ManualClock clock;
+    std::unique_ptr<GameWindow> window;
+
+  private:
+    std::vector<std::uint32_t> pixels_;
+};
+
+// A window whose events are only written down.
+class RecordedWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->connect(events);
+    }
+    std::vector<std::string> take() {
+        window->pump();
+        std::vector<std::string> log = std::move(events.log);
+        events.log.clear();
+        return log;
+    }
+    RecordingEvents events;
+};
+
+}  // namespace sledloop::sdl::testing
