@@ -92,7 +92,8 @@ Image enlarged(const Image& picture, int factor) {
     if (factor < 1) throw std::invalid_argument("enlargement factor below 1");
     Image out(picture.width * factor, picture.height * factor);
     for (int y = 0; y < out.height; ++y) {
-        for (int x = 0; x < out.width; ++x) out.at(x, y) = picture.at(x / factor, y / factor);
+        for (int x = 0; x < out.width; ++x)
+            out.at(x, y) = picture.at(x / factor, y / factor);
     }
     return out;
 }
@@ -121,10 +122,6 @@ std::vector<std::vector<Tap>> boxTaps(int from, int to) {
     return taps;
 }
 
-struct Premul {
-    float a = 0, r = 0, g = 0, b = 0;
-};
-
 }  // namespace
 
 Image squeeze(const Image& picture, int w, int h) {
@@ -134,39 +131,39 @@ Image squeeze(const Image& picture, int w, int h) {
     const auto xTaps = boxTaps(picture.width, w);
     const auto yTaps = boxTaps(picture.height, h);
 
-    // Horizontal pass into premultiplied floats, then the vertical pass.
-    std::vector<Premul> rows(static_cast<std::size_t>(w) * picture.height);
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < w; ++x) {
-            Premul sum;
-            for (const Tap& tap : xTaps[static_cast<std::size_t>(x)]) {
-                const Argb c = picture.at(tap.source, y);
-                const float a = alphaOf(c) * tap.weight;
-                sum.a += a;
-                sum.r += redOf(c) * a;
-                sum.g += greenOf(c) * a;
-                sum.b += blueOf(c) * a;
-            }
-            rows[static_cast<std::size_t>(y) * w + x] = sum;
-        }
-    }
+    // One target row at a time: the source rows it covers are summed into a
+    // premultiplied row, which is then narrowed. Four floats per pixel: a, r, g, b.
+    const std::size_t srcW = static_cast<std::size_t>(picture.width);
+    std::vector<float> column(srcW * 4);
     Image out(w, h);
     auto byte = [](float v) {
-        return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+        return static_cast<std::uint8_t>(std::clamp(v + 0.5f, 0.0f, 255.0f));
     };
     for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            Premul sum;
-            for (const Tap& tap : yTaps[static_cast<std::size_t>(y)]) {
-                const Premul& p = rows[static_cast<std::size_t>(tap.source) * w + x];
-                sum.a += p.a * tap.weight;
-                sum.r += p.r * tap.weight;
-                sum.g += p.g * tap.weight;
-                sum.b += p.b * tap.weight;
+        std::fill(column.begin(), column.end(), 0.0f);
+        for (const Tap& tap : yTaps[static_cast<std::size_t>(y)]) {
+            const Argb* src = &picture.pixels[static_cast<std::size_t>(tap.source) * srcW];
+            float* acc = column.data();
+            for (std::size_t x = 0; x < srcW; ++x, acc += 4) {
+                const Argb c = src[x];
+                const float a = alphaOf(c) * tap.weight;
+                acc[0] += a;
+                acc[1] += redOf(c) * a;
+                acc[2] += greenOf(c) * a;
+                acc[3] += blueOf(c) * a;
             }
-            if (sum.a <= 0.0f) continue;  // stays transparent
-            out.at(x, y) = argb(byte(sum.r / sum.a), byte(sum.g / sum.a), byte(sum.b / sum.a),
-                                byte(sum.a));
+        }
+        for (int x = 0; x < w; ++x) {
+            float a = 0, r = 0, g = 0, b = 0;
+            for (const Tap& tap : xTaps[static_cast<std::size_t>(x)]) {
+                const float* p = &column[static_cast<std::size_t>(tap.source) * 4];
+                a += p[0] * tap.weight;
+                r += p[1] * tap.weight;
+                g += p[2] * tap.weight;
+                b += p[3] * tap.weight;
+            }
+            if (a <= 0.0f) continue;  // stays transparent
+            out.at(x, y) = argb(byte(r / a), byte(g / a), byte(b / a), byte(a));
         }
     }
     return out;

@@ -20,11 +20,21 @@ using Argb = std::uint32_t;
 constexpr Argb argb(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a = 0xFF) {
     return (Argb{a} << 24) | (Argb{r} << 16) | (Argb{g} << 8) | Argb{b};
 }
-constexpr Argb opaque(std::uint32_t rgb) { return 0xFF000000u | rgb; }
-constexpr std::uint8_t alphaOf(Argb c) { return static_cast<std::uint8_t>(c >> 24); }
-constexpr std::uint8_t redOf(Argb c) { return static_cast<std::uint8_t>(c >> 16); }
-constexpr std::uint8_t greenOf(Argb c) { return static_cast<std::uint8_t>(c >> 8); }
-constexpr std::uint8_t blueOf(Argb c) { return static_cast<std::uint8_t>(c); }
+constexpr Argb opaque(std::uint32_t rgb) {
+    return 0xFF000000u | rgb;
+}
+constexpr std::uint8_t alphaOf(Argb c) {
+    return static_cast<std::uint8_t>(c >> 24);
+}
+constexpr std::uint8_t redOf(Argb c) {
+    return static_cast<std::uint8_t>(c >> 16);
+}
+constexpr std::uint8_t greenOf(Argb c) {
+    return static_cast<std::uint8_t>(c >> 8);
+}
+constexpr std::uint8_t blueOf(Argb c) {
+    return static_cast<std::uint8_t>(c);
+}
 
 inline constexpr Argb kBlack = opaque(0x000000);
 inline constexpr Argb kTransparent = 0x00000000;  // Picture3's "stored colour black"

@@ -13,6 +13,7 @@ namespace {
 // WALL: three courses of green brick, black joints at rows 10 and 22 and at
 // column 15 in the top and bottom courses.
 constexpr Ink kWallInks[] = {{'.', kBlack}, {'G', opaque(0x156F30)}};
+// clang-format off
 constexpr std::string_view kWallArt[] = {
     "GGGGGGGGGGGGGGG.GGGGGGGGGGGGGGGG",
     "GGGGGGGGGGGGGGG.GGGGGGGGGGGGGGGG",
@@ -47,6 +48,7 @@ constexpr std::string_view kWallArt[] = {
     "GGGGGGGGGGGGGGG.GGGGGGGGGGGGGGGG",
     "GGGGGGGGGGGGGGG.GGGGGGGGGGGGGGGG",
 };
+// clang-format on
 // INGO, the entrance: an OUT signboard on two legs.
 constexpr Ink kIngoInks[] = {
     {'.', kBlack},
@@ -54,6 +56,7 @@ constexpr Ink kIngoInks[] = {
     {'g', opaque(0xC0C0C0)},
     {'R', opaque(0xE02040)},
 };
+// clang-format off
 constexpr std::string_view kIngoArt[] = {
     "................................",
     ".......gggggggggggggggggg.......",
@@ -88,28 +91,29 @@ constexpr std::string_view kIngoArt[] = {
     ".gg..........................gg.",
     "gg............................gg",
 };
+// clang-format on
 
 // out, the exit: an EXIT sign over a grey double door.
 constexpr Ink kOutInks[] = {
-    {'.', kBlack},
-    {'o', opaque(0xF07818)},  // the sign's border
-    {'y', opaque(0xB8E04A)},  // the sign's field
-    {'r', opaque(0xA0141E)},  // the letters
-    {'k', opaque(0x4A4A52)},  // door frame
-    {'d', opaque(0x9C9CA6)},  // door leaf
-    {'h', opaque(0xC4C4CC)},  // lit edge
-    {'e', opaque(0x6E6E78)},  // shaded edge
-    {'n', opaque(0x303034)},  // handle
+    {'.', kBlack},           {'o', opaque(0xF07818)},  // the sign's border
+    {'y', opaque(0xB8E04A)},                           // the sign's field
+    {'r', opaque(0xA0141E)},                           // the letters
+    {'k', opaque(0x4A4A52)},                           // door frame
+    {'d', opaque(0x9C9CA6)},                           // door leaf
+    {'h', opaque(0xC4C4CC)},                           // lit edge
+    {'e', opaque(0x6E6E78)},                           // shaded edge
+    {'n', opaque(0x303034)},                           // handle
 };
+// clang-format off
 constexpr std::string_view kOutArt[] = {
     ".oooooooooooooooooooooooooooooo.",
     ".oyyyyyyyyyyyyyyyyyyyyyyyyyyyyo.",
     ".oyyyyyyyyyyyyyyyyyyyyyyyyyyyyo.",
-    ".oyyrrrryyrrrrrryyyrrryyrrrrryo.",
-    ".oyyryyyyyyryyyryyyyryyyyyryyyo.",
-    ".oyyrrryyyyyryryyyyyryyyyyryyyo.",
-    ".oyyryyyyyyryyyryyyyryyyyyryyyo.",
-    ".oyyrrrryyrryyyrryyrrryyyyryyyo.",
+    ".oyyyrrrryyryyyryyrrryyrrrrryyo.",
+    ".oyyyryyyyyyryryyyyryyyyyryyyyo.",
+    ".oyyyrrryyyyyryyyyyryyyyyryyyyo.",
+    ".oyyyryyyyyyryryyyyryyyyyryyyyo.",
+    ".oyyyrrrryyryyyryyrrryyyyryyyyo.",
     ".oyyyyyyyyyyyyyyyyyyyyyyyyyyyyo.",
     ".oyyyyyyyyyyyyyyyyyyyyyyyyyyyyo.",
     ".oooooooooooooooooooooooooooooo.",
@@ -135,9 +139,11 @@ constexpr std::string_view kOutArt[] = {
     "...kkhdddddddddehdddddddddekk...",
     "...kkhdddddddddehdddddddddekk...",
 };
+// clang-format on
 
 // hashi: the plank, rows 0-6 dark green, rows 7-31 black.
 constexpr Ink kHashiInks[] = {{'.', kBlack}, {'P', opaque(0x206040)}};
+// clang-format off
 constexpr std::string_view kHashiArt[] = {
     "PPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPP",
     "PPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPP",
@@ -172,12 +178,14 @@ constexpr std::string_view kHashiArt[] = {
     "................................",
     "................................",
 };
+// clang-format on
 // Picture3: the JUMP arrow; '_' is transparent, stored black.
 constexpr Ink kPicture3Inks[] = {
     {'_', kTransparent},
     {'F', opaque(0x00A2E8)},
     {'O', opaque(0x3E48CC)},
 };
+// clang-format off
 constexpr std::string_view kPicture3Art[] = {
     "_______________OO_______________",
     "______________OFFO______________",
@@ -212,58 +220,69 @@ constexpr std::string_view kPicture3Art[] = {
     "_____________OOOOOOO____________",
     "________________________________",
 };
+// clang-format on
 // Picture4: the DIG shovel on white.
 constexpr Ink kPicture4Inks[] = {
-    {'W', opaque(0xFFFFFF)},
-    {'r', opaque(0x8B1A1A)},  // outline
-    {'k', opaque(0x4C4C50)},  // handle
-    {'m', opaque(0x9A9AA0)},  // blade, shaded
-    {'l', opaque(0xD0D0D6)},  // blade
+    {'W', opaque(0xFFFFFF)}, {'r', opaque(0x8B1A1A)},  // outline
+    {'k', opaque(0x4C4C50)},                           // handle
+    {'m', opaque(0x9A9AA0)},                           // blade, shaded
+    {'l', opaque(0xD0D0D6)},                           // blade
+    {'h', opaque(0xF2F2F6)},                           // blade, lit
+    {'d', opaque(0x707078)},                           // socket
 };
+// clang-format off
 constexpr std::string_view kPicture4Art[] = {
-    "WWrkkkrWWWWWWWWWWWWWWWWWWWWWWWWW",
+    "WWWWWrrWWWWWWWWWWWWWWWWWWWWWWWWW",
+    "WWWWrkkrWWWWWWWWWWWWWWWWWWWWWWWW",
+    "WWWrkkrWWWWWWWWWWWWWWWWWWWWWWWWW",
+    "WWrkkrWWWWWWWWWWWWWWWWWWWWWWWWWW",
     "WrkkkkrWWWWWWWWWWWWWWWWWWWWWWWWW",
-    "rkkkkrWWWWWWWWWWWWWWWWWWWWWWWWWW",
-    "kkkkkrWWWWWWWWWWWWWWWWWWWWWWWWWW",
-    "kkkkkkrWWWWWWWWWWWWWWWWWWWWWWWWW",
-    "kkrrkkkrWWWWWWWWWWWWWWWWWWWWWWWW",
-    "rrWWrkkkrWWWWWWWWWWWWWWWWWWWWWWW",
-    "WWWWWrkkkrWWWWWWWWWWWWWWWWWWWWWW",
+    "rkkrkkkrWWWWWWWWWWWWWWWWWWWWWWWW",
+    "rkrWrkkkrWWWWWWWWWWWWWWWWWWWWWWW",
+    "WrWWWrkkkrWWWWWWWWWWWWWWWWWWWWWW",
     "WWWWWWrkkkrWWWWWWWWWWWWWWWWWWWWW",
     "WWWWWWWrkkkrWWWWWWWWWWWWWWWWWWWW",
     "WWWWWWWWrkkkrWWWWWWWWWWWWWWWWWWW",
     "WWWWWWWWWrkkkrWWWWWWWWWWWWWWWWWW",
-    "WWWWWWWWWWrkkkrrWWWWrWWWWWWWWWWW",
-    "WWWWWWWWWWWrkkkmrWWrlrWWWWWWWWWW",
-    "WWWWWWWWWWWWrkkkmrrlllrWWWWWWWWW",
-    "WWWWWWWWWWWWrmkmmmlllllrWWWWWWWW",
-    "WWWWWWWWWWWWWrmmmlllllllrWWWWWWW",
-    "WWWWWWWWWWWWWWrmlllllllllrWWWWWW",
-    "WWWWWWWWWWWWWWrlllllllllllrWWWWW",
-    "WWWWWWWWWWWWWrmmlllllllllllrWWWW",
-    "WWWWWWWWWWWWrmmmmllllllllllrWWWW",
-    "WWWWWWWWWWWWWrmmmmllllllllllrWWW",
-    "WWWWWWWWWWWWWWrmmmmlllllllllrWWW",
-    "WWWWWWWWWWWWWWWrmmmmllllllllrWWW",
-    "WWWWWWWWWWWWWWWWrmmmmlllllllrWWW",
-    "WWWWWWWWWWWWWWWWWrmmmmllllllrWWW",
-    "WWWWWWWWWWWWWWWWWWrmmmmllllllrWW",
-    "WWWWWWWWWWWWWWWWWWWrrmmmlllllrWW",
-    "WWWWWWWWWWWWWWWWWWWWWrrrrrlllrWW",
-    "WWWWWWWWWWWWWWWWWWWWWWWWWWrrrWWW",
+    "WWWWWWWWWWrkkkrWWWWWWWWWWWWWWWWW",
+    "WWWWWWWWWWWrkkkrrWWWWrWWWWWWWWWW",
+    "WWWWWWWWWWWWrkkkdrWrrlrWWWWWWWWW",
+    "WWWWWWWWWWWWWrkdddrllllrWWWWWWWW",
+    "WWWWWWWWWWWWWrdddddlllllrWWWWWWW",
+    "WWWWWWWWWWWWWWrdddllhhlllrWWWWWW",
+    "WWWWWWWWWWWWWWWrdllllhhlllrWWWWW",
+    "WWWWWWWWWWWWWWrmmlllllhhlllrWWWW",
+    "WWWWWWWWWWWWWWrmmmlllllhhlllrWWW",
+    "WWWWWWWWWWWWWrmmmmmlllllhhllrWWW",
+    "WWWWWWWWWWWWWWrmmmmmlllllhhlrWWW",
+    "WWWWWWWWWWWWWWWrmmmmmlllllhhrWWW",
+    "WWWWWWWWWWWWWWWWrmmmmmlllllllrWW",
+    "WWWWWWWWWWWWWWWWWrmmmmmllllllrWW",
+    "WWWWWWWWWWWWWWWWWWrmmmmmlllllrWW",
+    "WWWWWWWWWWWWWWWWWWWrmmmmmllllrWW",
+    "WWWWWWWWWWWWWWWWWWWWrrrrmmlllrWW",
+    "WWWWWWWWWWWWWWWWWWWWWWWWrrrrrrWW",
     "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
     "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
 };
+// clang-format on
 
 Image makeTile(Tile holder) {
     switch (holder) {
-        case Tile::WALL: return decodeArt(kWallInks, kWallArt);
-        case Tile::INGO: return decodeArt(kIngoInks, kIngoArt);
-        case Tile::out: return decodeArt(kOutInks, kOutArt);
-        case Tile::ZERO: return Image(kTileSize, kTileSize, kBlack);
-        case Tile::hashi: return decodeArt(kHashiInks, kHashiArt);
-        case Tile::Picture3: return decodeArt(kPicture3Inks, kPicture3Art);
-        case Tile::Picture4: return decodeArt(kPicture4Inks, kPicture4Art);
+        case Tile::WALL:
+            return decodeArt(kWallInks, kWallArt);
+        case Tile::INGO:
+            return decodeArt(kIngoInks, kIngoArt);
+        case Tile::out:
+            return decodeArt(kOutInks, kOutArt);
+        case Tile::ZERO:
+            return Image(kTileSize, kTileSize, kBlack);
+        case Tile::hashi:
+            return decodeArt(kHashiInks, kHashiArt);
+        case Tile::Picture3:
+            return decodeArt(kPicture3Inks, kPicture3Art);
+        case Tile::Picture4:
+            return decodeArt(kPicture4Inks, kPicture4Art);
     }
     return {};
 }
@@ -273,7 +292,8 @@ Image makeTile(Tile holder) {
 const Image& tile(Tile holder) {
     static const std::array<Image, kTileCount> tiles = [] {
         std::array<Image, kTileCount> all;
-        for (int i = 0; i < kTileCount; ++i) all[i] = makeTile(static_cast<Tile>(i));
+        for (int i = 0; i < kTileCount; ++i)
+            all[i] = makeTile(static_cast<Tile>(i));
         return all;
     }();
     return tiles.at(static_cast<std::size_t>(holder));
