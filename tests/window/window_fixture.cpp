@@ -68,6 +68,7 @@ void WindowTest::closeWindow() {
 }
 
 void WindowTest::wait(std::int64_t ms) {
+    window->pump();  // what was pushed happened before the clock moves on
     clock.advance(ms);
     window->pump();
 }

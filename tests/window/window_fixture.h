@@ -13,21 +13,45 @@
 
 namespace sledloop::sdl::testing {
 
-// Writes each delivered event the way the replay tool echoes it.
+// Writes each delivered event the way the replay tool echoes it, and hands
+// it on to `next` when there is one.
 class RecordingEvents final : public FormEvents {
   public:
-    void load() override { log.push_back("load"); }
-    void unload() override { log.push_back("unload"); }
-    void command1Click() override { log.push_back("button"); }
-    void frameClick(Frame f) override { log.push_back("click " + std::string(frameName(f))); }
-    void frameDoubleClick(Frame f) override {
-        log.push_back("dblclick " + std::string(frameName(f)));
+    void load() override {
+        note("load", [&](FormEvents& n) { n.load(); });
     }
-    void santaPress(int k) override { log.push_back("press santa(" + std::to_string(k) + ")"); }
-    void santaHover(int k) override { log.push_back("hover santa(" + std::to_string(k) + ")"); }
-    void timerTick(TimerId t) override { log.push_back("tick " + std::string(timerName(t))); }
+    void unload() override {
+        note("unload", [&](FormEvents& n) { n.unload(); });
+    }
+    void command1Click() override {
+        note("button", [&](FormEvents& n) { n.command1Click(); });
+    }
+    void frameClick(Frame f) override {
+        note("click " + std::string(frameName(f)), [&](FormEvents& n) { n.frameClick(f); });
+    }
+    void frameDoubleClick(Frame f) override {
+        note("dblclick " + std::string(frameName(f)),
+             [&](FormEvents& n) { n.frameDoubleClick(f); });
+    }
+    void santaPress(int k) override {
+        note("press santa(" + std::to_string(k) + ")", [&](FormEvents& n) { n.santaPress(k); });
+    }
+    void santaHover(int k) override {
+        note("hover santa(" + std::to_string(k) + ")", [&](FormEvents& n) { n.santaHover(k); });
+    }
+    void timerTick(TimerId t) override {
+        note("tick " + std::string(timerName(t)), [&](FormEvents& n) { n.timerTick(t); });
+    }
 
     std::vector<std::string> log;
+    FormEvents* next = nullptr;
+
+  private:
+    template <typename Deliver>
+    void note(std::string line, Deliver deliver) {
+        log.push_back(std::move(line));
+        if (next) deliver(*next);
+    }
 };
 
 inline Rgb rgbOf(std::uint32_t argb) {
