@@ -34,6 +34,9 @@ RecordingPorts::RecordingPorts() {
     for (int i = 0; i < kRosterSlots; ++i) {
         sprites_[i] = {kSpriteStart[i].left, kSpriteStart[i].top, kSpriteStart[i].visible};
     }
+    // Every counter and stock label reads "0" when the window opens; the banner is empty.
+    labels_.fill("0");
+    labels_[static_cast<int>(Label::Label4)].clear();
 }
 
 template <typename... Parts>
@@ -75,6 +78,7 @@ void RecordingPorts::setSpritePicture(int slot, SpriteSource source) {
 }
 
 void RecordingPorts::setLabelText(Label label, std::string_view text) {
+    if (static_cast<int>(label) < kLabelCount) labels_[static_cast<int>(label)] = text;
     out_.append("text ");
     out_.append(labelName(label));
     out_.append(" \"");

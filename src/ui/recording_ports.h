@@ -31,6 +31,7 @@ public:
     void writeLine(std::string_view line);
 
     const SpriteModel& sprite(int slot) const { return sprites_[slot]; }
+    std::string_view labelText(Label label) const { return labels_[static_cast<int>(label)]; }
     TimerScheduler& timers() { return timers_; }
     const TimerScheduler& timers() const { return timers_; }
 
@@ -56,6 +57,7 @@ private:
 
     std::string out_;
     std::array<SpriteModel, kRosterSlots> sprites_{};
+    std::array<std::string, kLabelCount> labels_;
     TimerScheduler timers_;
 };
 

@@ -166,8 +166,9 @@ void Driver::echo(const Event& event) {
     ports_.writeLine(line);
 }
 
-bool Driver::run(const Event& event) {
+bool Driver::run(const Event& event, Delivery delivery) {
     const int arg = static_cast<int>(event.arg);
+    const bool always = delivery == Delivery::Always;
     switch (event.kind) {
         case Kind::Load:
             echo(event);
@@ -188,7 +189,7 @@ bool Driver::run(const Event& event) {
             return true;
         case Kind::Press:
         case Kind::Hover:
-            if (!inRoster(arg) || !spriteReachable(arg)) return true;
+            if (!inRoster(arg) || (!always && !spriteReachable(arg))) return true;
             echo(event);
             if (event.kind == Kind::Press) {
                 onSantaPress(game_, arg);
@@ -198,7 +199,9 @@ bool Driver::run(const Event& event) {
             return true;
         case Kind::Tick: {
             const auto timer = static_cast<TimerId>(arg - 1);
-            if (arg < 1 || arg > kTimerCount || !ports_.timers().running(timer)) return true;
+            if (arg < 1 || arg > kTimerCount || (!always && !ports_.timers().running(timer))) {
+                return true;
+            }
             echo(event);
             onTimer(game_, timer);
             return true;

@@ -48,9 +48,13 @@ class Driver {
 public:
     Driver();
 
-    // Delivers the event if the window would; returns false once the script
-    // should stop (after unload).
-    bool run(const Event& event);
+    enum class Delivery {
+        AsTheWindow,  // drops what the window would not deliver
+        Always,       // hands every event to its handler (the fuzzer's way)
+    };
+
+    // Delivers the event; returns false once the script should stop (after unload).
+    bool run(const Event& event, Delivery delivery = Delivery::AsTheWindow);
 
     std::string takeOutput() { return ports_.takeOutput(); }
     const std::string& output() const { return ports_.output(); }
