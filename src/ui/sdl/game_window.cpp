@@ -55,6 +55,9 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
     w->fonts_ = FontSet::open(error);
     if (!w->fonts_) return nullptr;
 
+    // A click that brings the window to the front counts as a click, as it
+    // did on the original platform; SDL drops it otherwise.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     try {
         w->pictures_ = PictureSet::load();
         w->window_.reset(SDL_CreateWindow("sledloop", SDL_WINDOWPOS_CENTERED,
