@@ -27,15 +27,15 @@ PointerKind pointerFor(Hit hit) {
 
 Picture iconPointerPicture() {
     constexpr int size = 32;
-    Picture p{size, size, std::vector<std::uint32_t>(size * size, 0x00000000)};
+    Picture p(size, size, pictures::kTransparent);
     auto square = [&p](int lo, int hi, bool fill) {
         for (int y = lo; y <= hi; ++y) {
             for (int x = lo; x <= hi; ++x) {
                 const bool edge = x == lo || x == hi || y == lo || y == hi;
                 if (edge)
-                    p.argb[y * size + x] = 0xFF000000;
+                    p.pixels[y * size + x] = 0xFF000000;
                 else if (fill)
-                    p.argb[y * size + x] = 0xFFFFFFFF;
+                    p.pixels[y * size + x] = 0xFFFFFFFF;
             }
         }
     };
@@ -48,7 +48,7 @@ Picture iconPointerPicture() {
 Cursors::Cursors(const PictureSet& pictures) {
     const PointerPicture& reticle = pictures.reticle();
     cursors_[static_cast<int>(PointerKind::Reticle)] =
-        colorCursor(reticle.picture, reticle.hotX, reticle.hotY);
+        colorCursor(reticle.image, reticle.hotX, reticle.hotY);
     cursors_[static_cast<int>(PointerKind::Icon)] = colorCursor(iconPointerPicture(), 16, 16);
     cursors_[static_cast<int>(PointerKind::Arrow)] =
         CursorPtr{SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)};

@@ -12,9 +12,9 @@ SurfacePtr surfaceOf(const Picture& picture) {
     auto* dst = static_cast<unsigned char*>(surface->pixels);
     for (int y = 0; y < picture.height; ++y)
         std::memcpy(dst + static_cast<std::size_t>(y) * surface->pitch,
-                    picture.argb.data() + static_cast<std::size_t>(y) * picture.width, rowBytes);
+                    picture.pixels.data() + static_cast<std::size_t>(y) * picture.width, rowBytes);
     SDL_SetSurfaceBlendMode(surface.get(),
-                            picture.hasTransparency() ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+                            hasTransparency(picture) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
     return surface;
 }
 
