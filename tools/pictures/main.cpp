@@ -1,16 +1,15 @@
 // sledloop-pictures DIR: writes every picture of the game as DIR/NAME.png and
 // a contact sheet of them all, enlarged 4x, as DIR/contact-sheet.png, so that
 // the art can be reviewed without running the game.
-#include <cairo.h>
-
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "caption_font.h"
 #include "png_file.h"
 #include "ui/pictures/pictures.h"
 
@@ -19,44 +18,9 @@ namespace {
 using namespace sledloop;
 using namespace sledloop::pictures;
 
-using Surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
-using Context = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
-
-// Cairo wants premultiplied pixels.
-Surface toSurface(const Image& image) {
-    Surface s(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height),
-              cairo_surface_destroy);
-    cairo_surface_flush(s.get());
-    unsigned char* data = cairo_image_surface_get_data(s.get());
-    const int stride = cairo_image_surface_get_stride(s.get());
-    for (int y = 0; y < image.height; ++y) {
-        auto* row =
-            reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = 0; x < image.width; ++x) {
-            const Argb c = image.at(x, y);
-            const unsigned a = alphaOf(c);
-            auto pre = [a](unsigned v) { return (v * a + 127) / 255; };
-            row[x] = (a << 24) | (pre(redOf(c)) << 16) | (pre(greenOf(c)) << 8) | pre(blueOf(c));
-        }
-    }
-    cairo_surface_mark_dirty(s.get());
-    return s;
-}
-
-Image fromSurface(cairo_surface_t* s) {
-    cairo_surface_flush(s);
-    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    Image image(w, h);
-    for (int y = 0; y < h; ++y) {
-        const auto* row =
-            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = 0; x < w; ++x)
-            image.at(x, y) = row[x] | 0xFF000000u;  // the sheet is opaque
-    }
-    return image;
-}
+constexpr Argb kSheetBackground = opaque(0x292B30);
+constexpr Argb kHeadingColor = opaque(0xFFFFFF);
+constexpr Argb kCaptionColor = opaque(0xD8D8D8);
 
 // A small piece of field: the tiles and santas as the player meets them.
 Image fieldScene() {
@@ -91,90 +55,82 @@ Image fieldScene() {
 
 class Sheet {
   public:
-    explicit Sheet(int width, int height)
-        : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height),
-                   cairo_surface_destroy),
-          cr_(cairo_create(surface_.get()), cairo_destroy) {
-        cairo_set_source_rgb(cr(), 0.16, 0.17, 0.19);
-        cairo_paint(cr());
-        cairo_select_font_face(cr(), "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                               CAIRO_FONT_WEIGHT_NORMAL);
-    }
-    cairo_t* cr() { return cr_.get(); }
+    Sheet(int width, int height) : image_(width, height, kSheetBackground) {}
 
-    void heading(double x, double y, const std::string& text) {
-        cairo_set_font_size(cr(), 20);
-        cairo_set_source_rgb(cr(), 1, 1, 1);
-        cairo_move_to(cr(), x, y);
-        cairo_show_text(cr(), text.c_str());
+    void heading(int x, int y, std::string_view text) {
+        drawText(image_, x, y, text, kHeadingColor, 3);
     }
 
-    // The picture enlarged nearest-neighbour, over a checkerboard where it is
-    // transparent, with its caption under it. Returns its width.
-    int place(const Image& image, int factor, double x, double y, const std::string& caption) {
-        const int w = image.width * factor, h = image.height * factor;
-        for (int cy = 0; cy < h; cy += 8) {
-            for (int cx = 0; cx < w; cx += 8) {
+    // The picture enlarged nearest-neighbour over a checkerboard, which shows
+    // where it is transparent, with its caption under it ("name: what" on two
+    // lines). Returns the width it takes.
+    int place(const Image& picture, int factor, int x, int y, std::string_view caption) {
+        const Image big = factor == 1 ? picture : enlarged(picture, factor);
+        for (int cy = 0; cy < big.height; cy += 8) {
+            for (int cx = 0; cx < big.width; cx += 8) {
                 const bool dark = ((cx / 8) + (cy / 8)) % 2 == 0;
-                cairo_set_source_rgb(cr(), dark ? 0.55 : 0.75, dark ? 0.55 : 0.75,
-                                     dark ? 0.58 : 0.78);
-                cairo_rectangle(cr(), x + cx, y + cy, std::min(8, w - cx), std::min(8, h - cy));
-                cairo_fill(cr());
+                const Image square(std::min(8, big.width - cx), std::min(8, big.height - cy),
+                                   dark ? opaque(0x8C8C94) : opaque(0xBFBFC7));
+                paintCopy(image_, square, x + cx, y + cy);
             }
         }
-        Surface big = toSurface(factor == 1 ? image : enlarged(image, factor));
-        cairo_set_source_surface(cr(), big.get(), x, y);
-        cairo_paint(cr());
-        cairo_set_font_size(cr(), 13);
-        cairo_set_source_rgb(cr(), 0.92, 0.92, 0.92);
-        cairo_move_to(cr(), x, y + h + 17);
-        cairo_show_text(cr(), caption.c_str());
-        return w;
+        paintOver(image_, big, x, y);
+        int width = big.width, line = 0;
+        while (!caption.empty()) {
+            const std::size_t colon = caption.find(": ");
+            const std::string_view text = caption.substr(0, colon);
+            drawText(image_, x, y + big.height + 8 + line * 22, text, kCaptionColor, 2);
+            width = std::max(width, textWidth(text, 2));
+            caption = colon == std::string_view::npos ? "" : caption.substr(colon + 2);
+            ++line;
+        }
+        return width;
     }
 
-    Image image() { return fromSurface(surface_.get()); }
+    const Image& image() const { return image_; }
 
   private:
-    Surface surface_;
-    Context cr_;
+    Image image_;
 };
 
 Image contactSheet() {
-    constexpr int kGap = 28, kMargin = 24;
-    Sheet sheet(1420, 1560);
-    double y = kMargin + 20;
-    sheet.heading(kMargin, y, "sledloop pictures: tiles and palette icons, 4x");
-    y += 14;
-    double x = kMargin;
+    constexpr int kGap = 36, kMargin = 24;
+    Sheet sheet(1460, 1640);
+    int y = kMargin;
+    sheet.heading(kMargin, y, "Tiles and palette icons, 4x");
+    y += 40;
+    int x = kMargin;
     const auto all = allPictures();
     for (std::size_t i = 0; i < 8; ++i) {
-        x += sheet.place(*all[i].image, 4, x, y, std::string(all[i].caption)) + kGap - 8;
+        x += sheet.place(*all[i].image, 4, x, y, all[i].caption) + kGap;
     }
-    y += 128 + 60;
-    sheet.heading(kMargin, y, "santas, 4x");
-    sheet.heading(kMargin + 3 * (128 + kGap), y, "on the field, 2x");
-    y += 14;
+    y += 128 + 70;
+    sheet.heading(kMargin, y, "Santas, 4x");
+    const int fieldX = kMargin + 3 * (128 + kGap) + 20;
+    sheet.heading(fieldX, y, "On the field, 2x: tiles, sprites, the JUMP preview");
+    y += 40;
     x = kMargin;
     for (std::size_t i = 8; i < 11; ++i) {
-        x += sheet.place(*all[i].image, 4, x, y, std::string(all[i].caption)) + kGap;
+        sheet.place(*all[i].image, 4, x, y, all[i].caption);
+        x += 128 + kGap;
     }
-    sheet.place(fieldScene(), 2, x, y, "tiles painted, sprites over them, the JUMP preview");
-    y += 7 * 64 + 60;
-    sheet.heading(kMargin, y, "window icon and reticle pointer, 4x");
-    y += 14;
+    sheet.place(fieldScene(), 2, fieldX, y, "");
+    y += 7 * 64 + 40;
+    sheet.heading(kMargin, y, "Window icon and reticle pointer, 4x");
+    y += 40;
     x = kMargin;
     for (std::size_t i = 11; i < 15; ++i) {
-        x += sheet.place(*all[i].image, 4, x, y, std::string(all[i].caption)) + kGap;
+        x += sheet.place(*all[i].image, 4, x, y, all[i].caption) + kGap;
     }
     // The pointer as it shows over the field.
     Image over(kTileSize * 2, kTileSize, kBlack);
     paintCopy(over, tile(Tile::WALL), 0, 0);
     paintCopy(over, sprite(SpriteSource::santa0), kTileSize, 0);
     paintOver(over, reticle().image, 16, 0);
-    sheet.place(over, 4, x, y, "the pointer over a wall and a santa");
-    y += 192 + 60;
-    sheet.heading(kMargin, y, "title picture as Image1 shows it, 959 x 478, 1x");
-    y += 14;
+    sheet.place(over, 4, x, y, "over a wall and a santa");
+    y += 192 + 70;
+    sheet.heading(kMargin, y, "Title picture as Image1 shows it, 959 x 478, 1x");
+    y += 40;
     sheet.place(titlePictureShown(), 1, kMargin, y, "");
     return sheet.image();
 }

@@ -132,13 +132,16 @@ void sliceFacePath(cairo_t* cr, const Slice& s) {
     cairo_close_path(cr);
 }
 
+// The round back of the cake, between the top's curve and the same curve a
+// cake's height lower; the cut face and the top, painted after it, leave only
+// the bulge at the right showing.
 void sliceEndPath(cairo_t* cr, const Slice& s) {
-    cairo_move_to(cr, s.endX, s.endY);
-    cairo_curve_to(cr, s.endX + 12, s.endY - 18, s.backX + 30, s.backY + 2, s.backX + 20,
-                   s.backY + 6);
-    cairo_line_to(cr, s.backX + 20, s.backY + 6 + s.height);
-    cairo_curve_to(cr, s.backX + 30, s.backY + 2 + s.height, s.endX + 12, s.endY - 18 + s.height,
-                   s.endX, s.endY + s.height);
+    const double h = s.height;
+    cairo_move_to(cr, s.backX, s.backY);
+    cairo_curve_to(cr, s.backX + 30, s.backY + 2, s.endX + 12, s.endY - 18, s.endX, s.endY);
+    cairo_line_to(cr, s.endX, s.endY + h);
+    cairo_curve_to(cr, s.endX + 12, s.endY - 18 + h, s.backX + 30, s.backY + 2 + h, s.backX,
+                   s.backY + h);
     cairo_close_path(cr);
 }
 
@@ -386,6 +389,17 @@ void teaCup(cairo_t* cr) {
     cairo_set_source(cr, tea.get());
     cairo_fill(cr);
     fillEllipse(cr, cx - 18, top, 12, 3, rgb(0xFFFFFF, 0.35));  // the window in the tea
+
+    // Steam.
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < 3; ++i) {
+        const double x = cx - 22 + i * 20, y = top - 8;
+        cairo_move_to(cr, x, y);
+        cairo_curve_to(cr, x - 14, y - 20, x + 14, y - 34, x, y - 52 - i * 6);
+        setColor(cr, rgb(0xFFFFFF, 0.10 + 0.03 * (i % 2)));
+        cairo_set_line_width(cr, 7);
+        cairo_stroke(cr);
+    }
 }
 
 void colaGlass(cairo_t* cr) {
