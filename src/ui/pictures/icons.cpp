@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <stdexcept>
+#include <string>
 
 #include "ui/pictures/pictures.h"
 #include "ui/pictures/pixel_art.h"

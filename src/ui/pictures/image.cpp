@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "ui/pictures/pictures.h"
 #include "ui/pictures/pixel_art.h"

@@ -1,7 +1,6 @@
 // Pixel art held as data: a palette of characters and rows of them.
 #pragma once
 
-#include <initializer_list>
 #include <span>
 #include <string_view>
 

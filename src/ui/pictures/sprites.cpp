@@ -31,7 +31,7 @@ constexpr std::string_view kWalkingRightArt[] = {
     ".............RRRRRRRRR..........",
     "...........rRRRRRRRRRRR.........",
     ".........rrRRRRRRRRRRRRR........",
-    "....WW..rRRRRRRRRRRRRRRR........",
+    "....WW.rrRRRRRRRRRRRRRRR........",
     "...WWWWrRRRRRRRRRRRRRRRR........",
     "...WWWw..WWWWWWWWWWWWWWWW.......",
     "....ww..WWWWWWWWWWWWWWWWWW......",

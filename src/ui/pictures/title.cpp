@@ -9,9 +9,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <numbers>
 #include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "ui/pictures/pictures.h"
 
@@ -593,6 +598,10 @@ Image makeTitle() {
         cairo_scale(cr.get(), static_cast<double>(kTitleWidth) / kTitleShownWidth,
                     static_cast<double>(kTitleHeight) / kTitleShownHeight);
         drawScene(cr.get());
+        if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
+            throw std::runtime_error(std::string("cannot draw the title picture: ") +
+                                     cairo_status_to_string(cairo_status(cr.get())));
+        }
     }
     cairo_surface_flush(surface.get());
 
