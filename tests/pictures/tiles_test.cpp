@@ -1,4 +1,4 @@
-// The tiles and palette icons against the numbers of Part 5.2.
+// The tiles and palette icons against the numbers they are drawn to.
 #include <gtest/gtest.h>
 
 #include "picture_checks.h"

@@ -1,4 +1,4 @@
-// The window icon and the reticle pointer (Part 5.2).
+// The window icon and the reticle pointer.
 #include <algorithm>
 #include <array>
 #include <cmath>

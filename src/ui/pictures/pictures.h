@@ -1,4 +1,4 @@
-// Every picture of the game (Part 5.2), made by the program itself: the tiles
+// Every picture of the game, made by the program itself: the tiles
 // and palette icons, the three santa pictures, the title picture, the window
 // icon and the reticle pointer. Plain pixels, no SDL: the window turns them
 // into textures, the tools into PNG files, the tests read them directly.
@@ -56,7 +56,7 @@ struct Image {
 inline constexpr int kTileSize = 32;  // every tile and sprite picture is 32 x 32
 inline constexpr int kTitleWidth = 1280;
 inline constexpr int kTitleHeight = 960;
-inline constexpr int kTitleShownWidth = 959;  // the box of Image1 (Part 5.1)
+inline constexpr int kTitleShownWidth = 959;  // the box of Image1
 inline constexpr int kTitleShownHeight = 478;
 inline constexpr int kIconSizes[] = {48, 32, 16};
 

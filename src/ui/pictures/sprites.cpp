@@ -1,4 +1,4 @@
-// The three santa pictures (Part 5.2), on opaque black. Walking left is not
+// The three santa pictures, on opaque black. Walking left is not
 // drawn: it is walking right mirrored, pixel for pixel.
 #include <array>
 

@@ -1,4 +1,4 @@
-// The tiles painted on the field and the palette icons (Part 5.2), as pixel
+// The tiles painted on the field and the palette icons, as pixel
 // art. The numbered facts of the design (WALL's joints, hashi's plank,
 // Picture3's arrow) are drawn exactly; tests/pictures checks them.
 #include "ui/pictures/pictures.h"

@@ -1,4 +1,4 @@
-// The title picture (Part 5.2): a still life on very dark green and the
+// The title picture: a still life on very dark green and the
 // game's title in red letters, drawn once with Cairo.
 //
 // The picture is 1280 x 960 but the player only ever sees it squeezed into
