@@ -23,10 +23,12 @@ constexpr std::size_t kMaxCachedWaves = 16;
 // SDL_mixer is one per process; a second MixerSound would close it under the first.
 bool mixerTaken = false;
 
-void freeChunk(Mix_Chunk* chunk) { Mix_FreeChunk(chunk); }
+void freeChunk(Mix_Chunk* chunk) {
+    Mix_FreeChunk(chunk);
+}
 
-// Only RIFF/WAVE reaches the mixer's loader: it hands anything else to its
-// music decoders, which would take random bytes for a tracker module.
+// Only RIFF/WAVE reaches the mixer's loader, which would otherwise try its
+// other decoders (AIFF, VOC, then the music ones) on whatever the file holds.
 std::shared_ptr<Mix_Chunk> loadWave(const std::string& file) {
     SDL_RWops* source = SDL_RWFromFile(file.c_str(), "rb");
     if (source == nullptr) return nullptr;

@@ -23,7 +23,7 @@ struct Mix_Chunk;
 namespace sledloop {
 
 class MixerSound final : public SoundCalls {
-public:
+  public:
     // Opens SDL's audio subsystem and the mixer. When that fails (no device, or
     // another MixerSound holds the mixer) the object is a silent sink and `log`
     // gets one line that says why.
@@ -39,7 +39,7 @@ public:
     void playEffect(std::string_view file) override;
     void sendMusicCommand(std::string_view command) override;
 
-private:
+  private:
     // Tells a file's versions apart: a player may swap a sound while the game runs.
     struct FileStamp {
         std::uint64_t device = 0;
