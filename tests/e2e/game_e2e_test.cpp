@@ -61,7 +61,10 @@ TEST_F(GameOnX, StartPlaysStageOneAndClosingTheWindowEndsWithStatusZero) {
     Process game({{SLEDLOOP_BIN},
                   {{"DISPLAY", display()},
                    {"SDL_VIDEODRIVER", std::nullopt},
-                   {"WAYLAND_DISPLAY", std::nullopt}},
+                   {"WAYLAND_DISPLAY", std::nullopt},
+                   // The test's session has no message bus: without this, libdbus
+                   // would start one on our X server for SDL and leave it running.
+                   {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + ::testing::TempDir() + "no-bus"}},
                   SLEDLOOP_BIN_DIR,
                   "",
                   errors,
@@ -79,6 +82,17 @@ TEST_F(GameOnX, StartPlaysStageOneAndClosingTheWindowEndsWithStatusZero) {
     ASSERT_TRUE(shot);
     ASSERT_EQ(shot->width, 957);
     ASSERT_EQ(shot->height, 651);
+
+    // Centred, with a close box but no minimize or maximize, and its icon.
+    const std::optional<WindowFacts> facts = x11->facts(window);
+    ASSERT_TRUE(facts);
+    EXPECT_EQ(facts->x, (facts->screenWidth - 957) / 2);
+    EXPECT_EQ(facts->y, (facts->screenHeight - 651) / 2);
+    constexpr unsigned long move = 4, minimize = 8, maximize = 16, close = 32;
+    ASSERT_TRUE(facts->motifFunctions);
+    EXPECT_EQ(*facts->motifFunctions & (move | minimize | maximize | close), move | close);
+    EXPECT_EQ(facts->iconWidth, 48);
+    EXPECT_EQ(facts->iconHeight, 48);
 
     const sdl::PictureSet pictures = sdl::PictureSet::load();
     const Picture& wall = pictures.tile(Tile::WALL);

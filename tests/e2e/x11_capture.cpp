@@ -55,6 +55,48 @@ std::optional<Capture> X11Connection::capture(unsigned long window) {
     return capture;
 }
 
+namespace {
+
+// The first `count` 32-bit items of a window property, as longs.
+std::vector<long> property(Display* d, Window window, const char* name, long count) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> values;
+    const Atom atom = XInternAtom(d, name, True);
+    if (atom == None || XGetWindowProperty(d, window, atom, 0, count, False, AnyPropertyType, &type,
+                                           &format, &items, &after, &data) != Success)
+        return values;
+    if (data && format == 32) {
+        const long* longs = reinterpret_cast<const long*>(data);
+        values.assign(longs, longs + items);
+    }
+    if (data) XFree(data);
+    return values;
+}
+
+}  // namespace
+
+std::optional<WindowFacts> X11Connection::facts(unsigned long window) {
+    Display* d = dpy(display_);
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(d, window, &attributes)) return std::nullopt;
+    WindowFacts facts;
+    Window child = None;
+    XTranslateCoordinates(d, window, attributes.root, 0, 0, &facts.x, &facts.y, &child);
+    facts.screenWidth = WidthOfScreen(attributes.screen);
+    facts.screenHeight = HeightOfScreen(attributes.screen);
+    const std::vector<long> motif = property(d, window, "_MOTIF_WM_HINTS", 5);
+    if (motif.size() >= 2 && (motif[0] & 1)) facts.motifFunctions = motif[1];
+    const std::vector<long> icon = property(d, window, "_NET_WM_ICON", 2);
+    if (icon.size() == 2) {
+        facts.iconWidth = static_cast<int>(icon[0]);
+        facts.iconHeight = static_cast<int>(icon[1]);
+    }
+    return facts;
+}
+
 bool X11Connection::requestClose(unsigned long window) {
     Display* d = dpy(display_);
     XEvent event{};

@@ -17,6 +17,14 @@ struct Capture {
     std::uint32_t at(int x, int y) const { return argb[static_cast<std::size_t>(y) * width + x]; }
 };
 
+// What the window says of itself to the window manager.
+struct WindowFacts {
+    int x = 0, y = 0;  // on the screen
+    int screenWidth = 0, screenHeight = 0;
+    std::optional<unsigned long> motifFunctions;  // the _MOTIF_WM_HINTS functions, if given
+    int iconWidth = 0, iconHeight = 0;            // the first image of _NET_WM_ICON
+};
+
 class X11Connection {
   public:
     static std::unique_ptr<X11Connection> open(const std::string& display);
@@ -26,6 +34,7 @@ class X11Connection {
 
     // The window's client area as it is on the screen now.
     std::optional<Capture> capture(unsigned long window);
+    std::optional<WindowFacts> facts(unsigned long window);
     // What the close box does: asks the window to close (WM_DELETE_WINDOW).
     bool requestClose(unsigned long window);
 

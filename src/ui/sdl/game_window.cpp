@@ -58,6 +58,9 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
     // A click that brings the window to the front counts as a click, as it
     // did on the original platform; SDL drops it otherwise.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // The window's pixels go straight to the display: no GL context behind the
+    // software renderer's framebuffer.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     try {
         w->pictures_ = PictureSet::load();
         w->window_.reset(SDL_CreateWindow("sledloop", SDL_WINDOWPOS_CENTERED,

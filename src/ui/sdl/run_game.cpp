@@ -1,5 +1,7 @@
 #include "ui/sdl/run_game.h"
 
+#include <dlfcn.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -10,7 +12,19 @@
 
 namespace sledloop::sdl {
 
-int runGame() {
+namespace {
+
+// SDL leaves libdbus's global state to the program, since a library cannot
+// know whether it is the last user in the process. The game is the program
+// and, once SDL has quit, the last user.
+void releaseDbus() {
+    void* dbus = dlopen("libdbus-1.so.3", RTLD_LAZY | RTLD_NOLOAD);
+    if (!dbus) return;
+    if (auto shutdown = reinterpret_cast<void (*)()>(dlsym(dbus, "dbus_shutdown"))) shutdown();
+    dlclose(dbus);
+}
+
+int play() {
     std::string error;
     std::unique_ptr<GameWindow> window = GameWindow::open(error);
     if (!window) {
@@ -23,6 +37,14 @@ int runGame() {
     GameEvents events(window->ops(), *sound);
     window->connect(events);
     return window->run();
+}
+
+}  // namespace
+
+int runGame() {
+    const int status = play();
+    releaseDbus();
+    return status;
 }
 
 }  // namespace sledloop::sdl
