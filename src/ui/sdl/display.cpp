@@ -1,6 +1,9 @@
 #include "ui/sdl/display.h"
 
 #include <SDL_syswm.h>
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/Xproto.h>
+#endif
 
 #include <cstdlib>
 #include <string_view>
@@ -35,6 +38,20 @@ bool named(std::string_view list, std::string_view driver) {
     return false;
 }
 
+#if defined(SDL_VIDEO_DRIVER_X11)
+XErrorHandler defaultXErrorHandler = nullptr;
+
+// SDL 2.26 wakes its own event wait by sending an event to the window over a
+// second X connection. When that wakeup comes with the close request, the
+// window may be gone before the server reads it, and the BadWindow would end
+// the game with status 1 as it exits. That one error is harmless; every
+// other one goes on to Xlib's handler.
+int tolerateLateWakeup(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
+    return defaultXErrorHandler ? defaultXErrorHandler(display, error) : 0;
+}
+#endif
+
 bool isHeadless(std::string_view driver) {
     return sameName(driver, "offscreen") || sameName(driver, "dummy");
 }
@@ -56,6 +73,10 @@ bool startVideo(std::string& error) {
         }
         SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
     }
+#if defined(SDL_VIDEO_DRIVER_X11)
+    // Before SDL's own handler, which hands errors on to the one it replaced.
+    if (!defaultXErrorHandler) defaultXErrorHandler = XSetErrorHandler(tolerateLateWakeup);
+#endif
     const int failed = SDL_InitSubSystem(SDL_INIT_VIDEO);
     SDL_ResetHint(SDL_HINT_VIDEODRIVER);
     if (failed != 0) {
