@@ -476,6 +476,23 @@ TEST_F(OtherDriver, NoDeviceGivesOneLineThenSilence) {
     EXPECT_EQ(log.str(), line) << "more than the one line";
 }
 
+// Whatever this machine has, or lacks, for sound.
+TEST_F(OtherDriver, DefaultDeviceSaysAtMostOneLine) {
+    ::unsetenv("SDL_AUDIODRIVER");
+    ::testing::internal::CaptureStderr();
+    auto sound = MixerSound::open();
+    playEverything(*sound);
+    const bool audible = sound->audible();
+    sound.reset();
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    if (audible) {
+        EXPECT_EQ(printed, "");
+    } else {
+        EXPECT_TRUE(printed.starts_with("sledloop: no sound: ")) << printed;
+        EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+    }
+}
+
 TEST_F(OtherDriver, DummyDeviceTakesEveryCallQuietly) {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
     std::ostringstream log;

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 #include <sys/stat.h>
 
 #include <array>
@@ -22,6 +23,32 @@ constexpr std::size_t kMaxCachedWaves = 16;
 
 // SDL_mixer is one per process; a second MixerSound would close it under the first.
 bool mixerTaken = false;
+
+// Without a sound card, ALSA's library prints a screenful of its own before
+// SDL gives up; our one line says the same. Quiet only while the device opens,
+// and only where SDL has loaded ALSA.
+class QuietAlsa {
+  public:
+    QuietAlsa() : library_(dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD)) {
+        if (library_ == nullptr) return;
+        setHandler_ = reinterpret_cast<SetHandler>(dlsym(library_, "snd_lib_error_set_handler"));
+        if (setHandler_ != nullptr) setHandler_(&ignore);
+    }
+    ~QuietAlsa() {
+        if (setHandler_ != nullptr) setHandler_(nullptr);  // back to ALSA's own
+        if (library_ != nullptr) dlclose(library_);
+    }
+    QuietAlsa(const QuietAlsa&) = delete;
+    QuietAlsa& operator=(const QuietAlsa&) = delete;
+
+  private:
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    static void ignore(const char*, int, const char*, int, const char*, ...) {}
+
+    void* library_;
+    SetHandler setHandler_ = nullptr;
+};
 
 void freeChunk(Mix_Chunk* chunk) {
     Mix_FreeChunk(chunk);
@@ -55,9 +82,13 @@ std::unique_ptr<MixerSound> MixerSound::open(std::ostream& log) {
     };
     if (mixerTaken) return silent("the mixer is already in use");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return silent(SDL_GetError());
-    if (Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kBufferFrames, nullptr,
-                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) !=
-        0) {
+    const bool opened = [] {
+        const QuietAlsa quiet;
+        return Mix_OpenAudioDevice(
+                   kRate, AUDIO_S16SYS, 2, kBufferFrames, nullptr,
+                   SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) == 0;
+    }();
+    if (!opened) {
         const std::string reason = Mix_GetError();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return silent(reason);
