@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -160,9 +161,11 @@ struct ToolRun {
 };
 
 ToolRun runTool(const std::string& args, const std::string& input = "") {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "replay_in.txt", out = dir + "replay_out.txt",
-                      err = dir + "replay_err.txt";
+    // Test cases run as processes of their own, side by side: names of their own.
+    static int calls = 0;
+    const std::string stem = ::testing::TempDir() + "replay_" + std::to_string(::getpid()) + "_" +
+                             std::to_string(++calls);
+    const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
     std::ofstream(in, std::ios::binary) << input;
     const std::string command = std::string(SLEDLOOP_REPLAY) + " " + args + " <" + in + " >" + out +
                                 " 2>" + err;
@@ -171,7 +174,9 @@ ToolRun runTool(const std::string& args, const std::string& input = "") {
         std::ifstream f(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(f), {});
     };
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+    for (const std::string& path : {in, out, err}) std::remove(path.c_str());
+    return run;
 }
 
 TEST(ReplayTool, ExitStatuses) {
