@@ -30,6 +30,13 @@ std::optional<TimerId> TimerScheduler::popDue(std::int64_t until) {
     return static_cast<TimerId>(best);
 }
 
+void TimerScheduler::dropMissedTicks(std::int64_t t) {
+    for (Slot& slot : timers_) {
+        if (slot.interval <= 0 || slot.due + slot.interval > t) continue;
+        slot.due += (t - slot.due) / slot.interval * slot.interval;
+    }
+}
+
 void TimerScheduler::advanceTo(std::int64_t t) {
     if (t > now_) now_ = t;
 }

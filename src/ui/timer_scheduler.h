@@ -27,6 +27,12 @@ public:
     // Moves now forward (never back) once no tick is due before `t`.
     void advanceTo(std::int64_t t);
 
+    // A timer that has fallen more than one interval behind `t` (the machine
+    // slept, the process was stopped) keeps one tick due instead of all it
+    // missed, on its own beat. The window's real clock needs this; the
+    // virtual clock of the replay tool delivers every tick.
+    void dropMissedTicks(std::int64_t t);
+
     // When the next tick falls due, if any timer runs.
     std::optional<std::int64_t> nextDue() const;
 

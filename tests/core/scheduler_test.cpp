@@ -45,5 +45,20 @@ TEST(TimerScheduler, NoDriftOverLongRuns) {
     EXPECT_EQ(s.nextDue(), 3'000'300);
 }
 
+TEST(TimerScheduler, AfterASleepOneTickPerTimerOnItsOwnBeat) {
+    TimerScheduler s;
+    s.setInterval(TimerId::Timer1, 1000);
+    s.setInterval(TimerId::Timer2, 300);
+    run(s, 100);
+    s.dropMissedTicks(3'600'150);  // an hour away
+    using Ticks = std::vector<std::pair<std::int64_t, int>>;
+    EXPECT_EQ(run(s, 3'600'150), (Ticks{{3'600'000, 1}, {3'600'000, 2}}));
+    EXPECT_EQ(s.nextDue(), 3'600'300);
+    // Running on time, nothing is dropped.
+    s.dropMissedTicks(3'600'300);
+    EXPECT_EQ(run(s, 3'601'000), (Ticks{{3'600'300, 2}, {3'600'600, 2}, {3'600'900, 2},
+                                        {3'601'000, 1}}));
+}
+
 }  // namespace
 }  // namespace sledloop

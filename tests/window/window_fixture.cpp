@@ -69,8 +69,17 @@ void WindowTest::closeWindow() {
 
 void WindowTest::wait(std::int64_t ms) {
     window->pump();  // what was pushed happened before the clock moves on
-    clock.advance(ms);
-    window->pump();
+    // Wake at every due tick, as the loop does: a single long jump would look
+    // like a machine back from sleep, where missed ticks are dropped.
+    const std::int64_t until = clock.nowMs() + ms;
+    while (clock.nowMs() < until) {
+        std::int64_t to = until;
+        if (const auto due = window->timers().nextDue(); due && *due > clock.nowMs() && *due < until) {
+            to = *due;
+        }
+        clock.advance(to - clock.nowMs());
+        window->pump();
+    }
 }
 
 Rgb WindowTest::pixel(int x, int y) {

@@ -34,6 +34,19 @@ TEST_F(LoopTest, AnIntervalCountsFromWhenItIsSet) {
     EXPECT_EQ(window->timers().now(), 2250);
 }
 
+// Back from a suspend, the stage goes on where it was: each timer ticks once,
+// on its own beat, instead of racing through everything it missed.
+TEST_F(LoopTest, ALongSleepDropsTheMissedTicks) {
+    window->ops().setTimerInterval(TimerId::Timer1, 1000);
+    window->ops().setTimerInterval(TimerId::Timer2, 300);
+    clock.advance(3'600'150);
+    window->pump();
+    EXPECT_EQ(take(), (Log{"tick Timer1", "tick Timer2"}));
+    wait(150);
+    EXPECT_EQ(take(), Log{"tick Timer2"});
+    EXPECT_EQ(window->timers().now(), 3'600'300);
+}
+
 TEST_F(LoopTest, EventsAndTicksKeepTheirOrderInTime) {
     window->ops().setTimerInterval(TimerId::Timer1, 100);
     clock.advance(150);

@@ -103,6 +103,7 @@ void GameWindow::load() {
 
 void GameWindow::deliverDueTicks() {
     const std::int64_t now = clock_->nowMs();
+    timers_.dropMissedTicks(now);  // after a suspend the stage goes on, it does not race
     while (!closed_) {
         const std::optional<TimerId> due = timers_.popDue(now);
         if (!due) break;
