@@ -7,7 +7,7 @@
 namespace sledloop::bench {
 
 class NullPorts final : public WindowOps, public SoundCalls {
-public:
+  public:
     TimerScheduler timers;
 
     void clear() override {}

@@ -29,7 +29,8 @@ void BM_SetStage(benchmark::State& st) {
     Rig rig;
     const int stage = static_cast<int>(st.range(0));
     std::uint64_t allocs = 0;
-    for (auto _ : st) allocs += allocationsDuring([&] { SetStage(rig.game, stage); });
+    for (auto _ : st)
+        allocs += allocationsDuring([&] { SetStage(rig.game, stage); });
     reportAllocations(st, allocs);
 }
 BENCHMARK(BM_SetStage)->DenseRange(1, 10);
@@ -51,7 +52,8 @@ Rig eightSantas() {
 void BM_MovementTickEightSantas(benchmark::State& st) {
     Rig rig = eightSantas();
     int onField = 0;
-    for (int i = 1; i <= 8; ++i) onField += rig.state.SantaState[i] != StateOff;
+    for (int i = 1; i <= 8; ++i)
+        onField += rig.state.SantaState[i] != StateOff;
     const GameState start = rig.state;
     std::uint64_t allocs = 0;
     int n = 0;
@@ -73,7 +75,8 @@ void BM_ClockTick(benchmark::State& st) {
     Rig rig = eightSantas();
     rig.state.TimeLimit = 1 << 30;
     std::uint64_t allocs = 0;
-    for (auto _ : st) allocs += allocationsDuring([&] { onTimer1(rig.game); });
+    for (auto _ : st)
+        allocs += allocationsDuring([&] { onTimer1(rig.game); });
     reportAllocations(st, allocs);
 }
 BENCHMARK(BM_ClockTick);
@@ -81,7 +84,8 @@ BENCHMARK(BM_ClockTick);
 void BM_Hover(benchmark::State& st) {
     Rig rig = eightSantas();
     std::uint64_t allocs = 0;
-    for (auto _ : st) allocs += allocationsDuring([&] { onSantaHover(rig.game, 3); });
+    for (auto _ : st)
+        allocs += allocationsDuring([&] { onSantaHover(rig.game, 3); });
     reportAllocations(st, allocs);
 }
 BENCHMARK(BM_Hover);
@@ -107,7 +111,8 @@ void BM_WholeStageRules(benchmark::State& st) {
         onLoad(rig.game);
         onCommand1Click(rig.game);
         auto waitUntil = [&](std::int64_t t) {
-            while (auto timer = rig.ports.timers.popDue(t)) onTimer(rig.game, *timer);
+            while (auto timer = rig.ports.timers.popDue(t))
+                onTimer(rig.game, *timer);
             rig.ports.timers.advanceTo(t);
         };
         waitUntil(3500);

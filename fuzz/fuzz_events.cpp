@@ -20,16 +20,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t what = data[i], arg = data[i + 1];
         Event event;
         switch (what % 10) {
-            case 0: event = {Kind::Load, 0}; break;
-            case 1: event = {Kind::Button, 0}; break;
-            case 2: event = {Kind::Click, 1 + arg % 4}; break;
-            case 3: event = {Kind::DblClick, 1 + arg % 4}; break;
-            case 4: event = {Kind::Press, arg % 21}; break;
-            case 5: event = {Kind::Hover, arg % 21}; break;
-            case 6: event = {Kind::Tick, 1 + arg % 3}; break;
-            case 7: event = {Kind::Wait, static_cast<std::int64_t>(arg) * (what >= 128 ? 997 : 37)}; break;
-            case 8: event = {Kind::State, 0}; break;
-            default: event = {Kind::Press, arg % 21}; break;
+            case 0:
+                event = {Kind::Load, 0};
+                break;
+            case 1:
+                event = {Kind::Button, 0};
+                break;
+            case 2:
+                event = {Kind::Click, 1 + arg % 4};
+                break;
+            case 3:
+                event = {Kind::DblClick, 1 + arg % 4};
+                break;
+            case 4:
+                event = {Kind::Press, arg % 21};
+                break;
+            case 5:
+                event = {Kind::Hover, arg % 21};
+                break;
+            case 6:
+                event = {Kind::Tick, 1 + arg % 3};
+                break;
+            case 7:
+                event = {Kind::Wait, static_cast<std::int64_t>(arg) * (what >= 128 ? 997 : 37)};
+                break;
+            case 8:
+                event = {Kind::State, 0};
+                break;
+            default:
+                event = {Kind::Press, arg % 21};
+                break;
         }
         if (!driver.run(event, sledloop::replay::Driver::Delivery::Always)) break;
         driver.takeOutput();

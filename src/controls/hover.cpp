@@ -9,11 +9,20 @@ void onSantaHover(Game& game, int slot) {
     const GameState& s = game.state;
     Tile picture;
     switch (s.SelectedSkill) {
-        case DIG: picture = Tile::Picture4; break;
-        case BRIDGE: picture = Tile::hashi; break;
-        case ROCK: picture = Tile::WALL; break;
-        case JUMP: picture = Tile::Picture3; break;
-        default: return;
+        case DIG:
+            picture = Tile::Picture4;
+            break;
+        case BRIDGE:
+            picture = Tile::hashi;
+            break;
+        case ROCK:
+            picture = Tile::WALL;
+            break;
+        case JUMP:
+            picture = Tile::Picture3;
+            break;
+        default:
+            return;
     }
     game.window.paint(picture, spriteLeft(s.SantaCol[slot]), spriteTop(s.SantaRow[slot]));
 }

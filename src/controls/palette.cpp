@@ -5,7 +5,8 @@ namespace sledloop {
 
 void selectSkill(Game& game, Skill skill) {
     if (game.state.SkillStock[skill] == 0) return;  // an empty skill cannot be chosen
-    for (int k = 0; k < kFrameCount; ++k) game.window.setFrameColor(frameOf(k), kFrameIdle);
+    for (int k = 0; k < kFrameCount; ++k)
+        game.window.setFrameColor(frameOf(k), kFrameIdle);
     game.window.setFrameColor(frameOf(skill), kFrameChosen);
     game.state.SelectedSkill = skill;
 }

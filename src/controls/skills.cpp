@@ -14,12 +14,15 @@ struct Where {
     int slot, c, r;
 };
 
-bool isFree(const GameState& s, int col, int row) { return cellAt(s, col, row) == CellEmpty; }
+bool isFree(const GameState& s, int col, int row) {
+    return cellAt(s, col, row) == CellEmpty;
+}
 
 bool dig(Game& game, Where w) {
     GameState& s = game.state;
     if (!(w.r + 1 < 20)) return false;
-    if (cellAt(s, w.c, w.r + 1) != CellWall || cellAt(s, w.c + 1, w.r + 1) != CellWall) return false;
+    if (cellAt(s, w.c, w.r + 1) != CellWall || cellAt(s, w.c + 1, w.r + 1) != CellWall)
+        return false;
     setCell(s, w.c, w.r + 1, CellEmpty);
     setCell(s, w.c, w.r + 2, CellEmpty);
     setCell(s, w.c + 1, w.r + 1, CellEmpty);
@@ -113,10 +116,18 @@ void onSantaPress(Game& game, int slot) {
     const Where w{slot, s.SantaCol[slot], s.SantaRow[slot]};
     bool used = false;
     switch (skill) {
-        case DIG: used = dig(game, w); break;
-        case BRIDGE: used = bridge(game, w); break;
-        case ROCK: used = rock(game, w); break;
-        case JUMP: used = jump(game, w); break;
+        case DIG:
+            used = dig(game, w);
+            break;
+        case BRIDGE:
+            used = bridge(game, w);
+            break;
+        case ROCK:
+            used = rock(game, w);
+            break;
+        case JUMP:
+            used = jump(game, w);
+            break;
     }
     if (!used) return;
 

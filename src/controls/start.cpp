@@ -12,7 +12,9 @@ void onLoad(Game& game) {
     game.window.setLabelText(Label::Label4, BannerText("STAGE ", game.state.StageNumber));
 }
 
-void onUnload(Game& game) { game.sound.sendMusicCommand(kMusicStop); }
+void onUnload(Game& game) {
+    game.sound.sendMusicCommand(kMusicStop);
+}
 
 // Starts the stage StageNumber names: the first one, the same one again, or
 // the next after a clear. Pressed during play it is a full restart.

@@ -20,7 +20,8 @@ void collectPickup(Game& game, CellCode pickup) {
 
 void emptyCells(GameState& s, int colFrom, int colTo, int rowFrom, int rowTo) {
     for (int c = colFrom; c <= colTo; ++c) {
-        for (int r = rowFrom; r <= rowTo; ++r) setCell(s, c, r, CellEmpty);
+        for (int r = rowFrom; r <= rowTo; ++r)
+            setCell(s, c, r, CellEmpty);
     }
 }
 
@@ -56,7 +57,8 @@ void leave(Game& game, int i) {
     game.window.hideSprite(i);
 
     int onField = 0;
-    for (int j = 0; j <= lastSlot(s); ++j) onField += s.SantaState[j];
+    for (int j = 0; j <= lastSlot(s); ++j)
+        onField += s.SantaState[j];
     if (onField == 0) endStage(game, /*cleared=*/true);
 }
 

@@ -15,7 +15,8 @@ constexpr std::array<Placement, kBorderTileCount> makeBorder() {
     constexpr int kPostY[] = {96, 256, 416};
     for (int postY : kPostY) {
         tiles[n++] = rule(WALL, 0, postY, CellWall);
-        for (int x = 0; x <= 928; x += 32) tiles[n++] = rule(WALL, x, postY + 32, CellWall);
+        for (int x = 0; x <= 928; x += 32)
+            tiles[n++] = rule(WALL, x, postY + 32, CellWall);
         tiles[n++] = cellsAt(WALL, 928, postY, CellWall, 57, tileRow(postY));
     }
     return tiles;
@@ -101,8 +102,10 @@ constexpr std::array<Placement, 34> makeStage9() {
     std::size_t n = 0;
     tiles[n++] = drawOnly(INGO, 64, 0);
     tiles[n++] = rule(out, 32, 416, CellExit);
-    for (int x = 320; x <= 928; x += 32) tiles[n++] = rule(ZERO, x, 128, CellEmpty);
-    for (int x = 640; x <= 928; x += 32) tiles[n++] = rule(ZERO, x, 288, CellEmpty);
+    for (int x = 320; x <= 928; x += 32)
+        tiles[n++] = rule(ZERO, x, 128, CellEmpty);
+    for (int x = 640; x <= 928; x += 32)
+        tiles[n++] = rule(ZERO, x, 288, CellEmpty);
     tiles[n++] = rule(WALL, 160, 416, CellWall);
     tiles[n++] = rule(Picture4, 864, 416, kDigPickup);
     return tiles;
@@ -110,22 +113,26 @@ constexpr std::array<Placement, 34> makeStage9() {
 constexpr auto kStage9 = makeStage9();
 static_assert(kStage9[33] == rule(Picture4, 864, 416, kDigPickup));
 
-//                          start    last  move  limit  BRIDGE ROCK JUMP DIG
+// clang-format off
+//  start    last  move  limit  BRIDGE ROCK JUMP DIG
 constexpr Stage kStages[kStageCount] = {
-    {4, 1, 5, 500, 80, {0, 1, 0, 2}, kStage1},
-    {4, 1, 5, 300, 100, {1, 1, 0, 1}, kStage2},
-    {4, 1, 5, 500, 90, {1, 1, 0, 0}, kStage3},
-    {26, 1, 5, 500, 80, {1, 2, 0, 1}, kStage4},
-    {56, 1, 5, 500, 95, {2, 1, 0, 0}, kStage5},
+    {4, 1,   5, 500,  80, {0, 1, 0, 2}, kStage1},
+    {4, 1,   5, 300, 100, {1, 1, 0, 1}, kStage2},
+    {4, 1,   5, 500,  90, {1, 1, 0, 0}, kStage3},
+    {26, 1,  5, 500,  80, {1, 2, 0, 1}, kStage4},
+    {56, 1,  5, 500,  95, {2, 1, 0, 0}, kStage5},
     {56, 11, 5, 300, 100, {1, 2, 2, 0}, kStage6},
-    {4, 1, 5, 500, 90, {0, 1, 3, 0}, kStage7},
-    {4, 1, 5, 500, 105, {1, 3, 2, 0}, kStage8},
-    {4, 1, 8, 400, 110, {0, 1, 1, 0}, kStage9},
+    {4, 1,   5, 500,  90, {0, 1, 3, 0}, kStage7},
+    {4, 1,   5, 500, 105, {1, 3, 2, 0}, kStage8},
+    {4, 1,   8, 400, 110, {0, 1, 1, 0}, kStage9},
 };
+// clang-format on
 
 }  // namespace
 
-std::span<const Placement> borderTiles() { return kBorder; }
+std::span<const Placement> borderTiles() {
+    return kBorder;
+}
 
 const Stage* findStage(int stage) {
     if (stage < 1 || stage > kStageCount) return nullptr;

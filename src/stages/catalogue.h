@@ -24,18 +24,20 @@ struct Placement {
 
 // The usual case: the block under the tile's own pixels.
 constexpr Placement rule(Tile picture, int x, int y, CellCode code) {
-    return {picture, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), true, code,
-            static_cast<std::int8_t>(tileCol(x)), static_cast<std::int8_t>(tileRow(y))};
+    return {
+        picture, static_cast<std::int16_t>(x),         static_cast<std::int16_t>(y),        true,
+        code,    static_cast<std::int8_t>(tileCol(x)), static_cast<std::int8_t>(tileRow(y))};
 }
 // A tile whose cells are given apart from its picture.
 constexpr Placement cellsAt(Tile picture, int x, int y, CellCode code, int col, int row) {
-    return {picture, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), true, code,
-            static_cast<std::int8_t>(col), static_cast<std::int8_t>(row)};
+    return {picture, static_cast<std::int16_t>(x),  static_cast<std::int16_t>(y), true,
+            code,    static_cast<std::int8_t>(col), static_cast<std::int8_t>(row)};
 }
 // A tile that is only painted (the entrance).
 constexpr Placement drawOnly(Tile picture, int x, int y) {
-    return {picture, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), false, CellEmpty,
-            0, 0};
+    return {
+        picture, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), false, CellEmpty, 0,
+        0};
 }
 
 struct Stage {

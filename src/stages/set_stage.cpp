@@ -9,14 +9,15 @@ namespace {
 
 inline constexpr int kClockInterval = 1000;
 inline constexpr int kMusicInterval = 2000;
-inline constexpr int kClockStart = 9;  // the first clock tick shows 10 and releases slot 1
+inline constexpr int kClockStart = 9;   // the first clock tick shows 10 and releases slot 1
 inline constexpr int kResetSlots = 10;  // slots 0..9, whatever the stage's santa count
 
 void place(Game& game, const Placement& p) {
     game.window.paint(p.picture, p.x, p.y);
     if (!p.setsCells) return;
     for (int dc = 0; dc < 2; ++dc) {
-        for (int dr = 0; dr < 2; ++dr) setCell(game.state, p.col + dc, p.row + dr, p.code);
+        for (int dr = 0; dr < 2; ++dr)
+            setCell(game.state, p.col + dc, p.row + dr, p.code);
     }
 }
 
@@ -24,13 +25,16 @@ void place(Game& game, const Placement& p) {
 
 void SetStage(Game& game, int stage) {
     GameState& s = game.state;
-    for (auto& column : s.TileMap) column.fill(CellEmpty);
-    for (const Placement& p : borderTiles()) place(game, p);
+    for (auto& column : s.TileMap)
+        column.fill(CellEmpty);
+    for (const Placement& p : borderTiles())
+        place(game, p);
 
     const Stage* entry = findStage(stage);
     if (entry == nullptr) return;  // no tenth stage: the bare border
 
-    for (const Placement& p : entry->tiles) place(game, p);
+    for (const Placement& p : entry->tiles)
+        place(game, p);
 
     for (int i = 0; i < kResetSlots; ++i) {
         game.window.hideSprite(i);

@@ -7,8 +7,8 @@
 
 namespace sledloop {
 
-inline constexpr int kMapCols = 121;  // columns 0..120
-inline constexpr int kMapRows = 65;   // rows 0..64
+inline constexpr int kMapCols = 121;     // columns 0..120
+inline constexpr int kMapRows = 65;      // rows 0..64
 inline constexpr int kRosterSlots = 21;  // sprite and roster slots 0..20
 inline constexpr int kSkillCount = 4;
 inline constexpr int kCellSize = 16;  // pixels a cell is wide and high
@@ -36,11 +36,15 @@ enum Skill : std::uint8_t {
     DIG = 3,
 };
 
-constexpr bool isPickup(CellCode code) { return code > 4; }
+constexpr bool isPickup(CellCode code) {
+    return code > 4;
+}
 constexpr CellCode pickupOf(Skill skill) {
     return static_cast<CellCode>(int{CellPickup} + int{skill});
 }
-constexpr Skill skillOfPickup(CellCode code) { return static_cast<Skill>(code - CellPickup); }
+constexpr Skill skillOfPickup(CellCode code) {
+    return static_cast<Skill>(code - CellPickup);
+}
 
 struct GameState {
     // Indexed [column][row].
@@ -64,7 +68,9 @@ struct GameState {
 constexpr bool inMap(int col, int row) {
     return col >= 0 && col < kMapCols && row >= 0 && row < kMapRows;
 }
-constexpr bool inRoster(int slot) { return slot >= 0 && slot < kRosterSlots; }
+constexpr bool inRoster(int slot) {
+    return slot >= 0 && slot < kRosterSlots;
+}
 
 // Outside the map every cell reads as wall and writes are dropped: the rules
 // can carry a santa past the field's edge, and that must never touch memory
@@ -84,12 +90,24 @@ inline int lastSlot(const GameState& s) {
 // The cell grid lies one cell lower than the pixel grid: cell (c, r) covers
 // the square at (16c, 16r + 16), while a santa at (c, r) has its sprite at
 // (16c, 16r), so its body covers rows r - 1 and r.
-constexpr int cellX(int col) { return kCellSize * col; }
-constexpr int cellY(int row) { return kCellSize * row + kCellSize; }
-constexpr int spriteLeft(int col) { return kCellSize * col; }
-constexpr int spriteTop(int row) { return kCellSize * row; }
+constexpr int cellX(int col) {
+    return kCellSize * col;
+}
+constexpr int cellY(int row) {
+    return kCellSize * row + kCellSize;
+}
+constexpr int spriteLeft(int col) {
+    return kCellSize * col;
+}
+constexpr int spriteTop(int row) {
+    return kCellSize * row;
+}
 // Top-left cell of the 2 x 2 block of a tile painted at pixel (x, y).
-constexpr int tileCol(int x) { return x / kCellSize; }
-constexpr int tileRow(int y) { return y / kCellSize - 1; }
+constexpr int tileCol(int x) {
+    return x / kCellSize;
+}
+constexpr int tileRow(int y) {
+    return y / kCellSize - 1;
+}
 
 }  // namespace sledloop

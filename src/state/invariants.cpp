@@ -3,7 +3,9 @@
 namespace sledloop {
 
 namespace {
-bool validCell(CellCode code) { return code <= CellExit || (code >= CellPickup && code <= CellPickup + 3); }
+bool validCell(CellCode code) {
+    return code <= CellExit || (code >= CellPickup && code <= CellPickup + 3);
+}
 }  // namespace
 
 std::string brokenInvariant(const GameState& s) {

@@ -17,14 +17,14 @@ inline constexpr std::string_view kGameOver = "gameover.wav";
 
 // Plain decimal digits, with a leading '-' when negative.
 class NumberText {
-public:
+  public:
     explicit NumberText(long long value) {
         len_ = static_cast<std::size_t>(std::to_chars(buf_, buf_ + sizeof buf_, value).ptr - buf_);
     }
     std::string_view view() const { return {buf_, len_}; }
     operator std::string_view() const { return view(); }
 
-private:
+  private:
     char buf_[24];
     std::size_t len_;
 };
@@ -32,7 +32,7 @@ private:
 // The stage banner: a word, then the number written with one leading blank,
 // so "Stage " and 2 read "Stage  2".
 class BannerText {
-public:
+  public:
     BannerText(std::string_view word, long long stage) {
         len_ = word.copy(buf_, sizeof buf_ - 24);
         buf_[len_++] = ' ';
@@ -42,7 +42,7 @@ public:
     std::string_view view() const { return {buf_, len_}; }
     operator std::string_view() const { return view(); }
 
-private:
+  private:
     char buf_[40];
     std::size_t len_;
 };

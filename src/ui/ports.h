@@ -45,8 +45,12 @@ struct Rgb {
 inline constexpr Rgb kFrameIdle{0xC0, 0xC0, 0xFF};    // light blue
 inline constexpr Rgb kFrameChosen{0xFF, 0xFF, 0x80};  // light yellow
 
-constexpr Label useLabel(int skill) { return static_cast<Label>(static_cast<int>(Label::USE0) + skill); }
-constexpr Frame frameOf(int skill) { return static_cast<Frame>(skill); }
+constexpr Label useLabel(int skill) {
+    return static_cast<Label>(static_cast<int>(Label::USE0) + skill);
+}
+constexpr Frame frameOf(int skill) {
+    return static_cast<Frame>(skill);
+}
 
 std::string_view tileName(Tile tile);
 std::string_view spriteSourceName(SpriteSource source);  // "santa(0)", "santa(20)", "santaS"
@@ -55,7 +59,7 @@ std::string_view frameName(Frame frame);                 // "Frame1" .. "Frame4"
 std::string_view timerName(TimerId timer);               // "Timer1" .. "Timer3"
 
 class WindowOps {
-public:
+  public:
     virtual ~WindowOps() = default;
     // Fills the whole drawing surface with black; controls are untouched.
     virtual void clear() = 0;
@@ -75,7 +79,7 @@ public:
 };
 
 class SoundCalls {
-public:
+  public:
     virtual ~SoundCalls() = default;
     // Starts the named wave file of the working directory and returns at once;
     // it cuts off the effect still playing. A missing file changes nothing.

@@ -11,9 +11,15 @@ struct Sprite {
     int slot;
 };
 
-void append(std::string& out, std::string_view text) { out.append(text); }
-void append(std::string& out, const char* text) { out.append(text); }
-void append(std::string& out, int n) { out.append(NumberText(n).view()); }
+void append(std::string& out, std::string_view text) {
+    out.append(text);
+}
+void append(std::string& out, const char* text) {
+    out.append(text);
+}
+void append(std::string& out, int n) {
+    out.append(NumberText(n).view());
+}
 void append(std::string& out, Sprite s) {
     out.append("santa(");
     append(out, s.slot);
@@ -22,9 +28,12 @@ void append(std::string& out, Sprite s) {
 void append(std::string& out, Rgb c) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     const char text[] = {'#',
-                         kHex[c.r >> 4], kHex[c.r & 15],
-                         kHex[c.g >> 4], kHex[c.g & 15],
-                         kHex[c.b >> 4], kHex[c.b & 15]};
+                         kHex[c.r >> 4],
+                         kHex[c.r & 15],
+                         kHex[c.g >> 4],
+                         kHex[c.g & 15],
+                         kHex[c.b >> 4],
+                         kHex[c.b & 15]};
     out.append(text, sizeof text);
 }
 
@@ -52,11 +61,17 @@ std::string RecordingPorts::takeOutput() {
     return taken;
 }
 
-void RecordingPorts::writeLine(std::string_view text) { line(text); }
+void RecordingPorts::writeLine(std::string_view text) {
+    line(text);
+}
 
-void RecordingPorts::clear() { line("clear"); }
+void RecordingPorts::clear() {
+    line("clear");
+}
 
-void RecordingPorts::paint(Tile tile, int x, int y) { line("paint", tileName(tile), x, y); }
+void RecordingPorts::paint(Tile tile, int x, int y) {
+    line("paint", tileName(tile), x, y);
+}
 
 void RecordingPorts::moveSprite(int slot, int left, int top) {
     if (inRoster(slot)) sprites_[slot].left = left, sprites_[slot].top = top;
@@ -86,9 +101,15 @@ void RecordingPorts::setLabelText(Label label, std::string_view text) {
     out_.append("\"\n");
 }
 
-void RecordingPorts::showBanner() { line("show Label4"); }
-void RecordingPorts::hideBanner() { line("hide Label4"); }
-void RecordingPorts::hideTitle() { line("hide Image1"); }
+void RecordingPorts::showBanner() {
+    line("show Label4");
+}
+void RecordingPorts::hideBanner() {
+    line("hide Label4");
+}
+void RecordingPorts::hideTitle() {
+    line("hide Image1");
+}
 
 void RecordingPorts::setFrameColor(Frame frame, Rgb color) {
     line("color", frameName(frame), color);
@@ -99,8 +120,12 @@ void RecordingPorts::setTimerInterval(TimerId timer, int ms) {
     line("interval", timerName(timer), ms);
 }
 
-void RecordingPorts::playEffect(std::string_view file) { line("effect", file); }
+void RecordingPorts::playEffect(std::string_view file) {
+    line("effect", file);
+}
 
-void RecordingPorts::sendMusicCommand(std::string_view command) { line("mci", command); }
+void RecordingPorts::sendMusicCommand(std::string_view command) {
+    line("mci", command);
+}
 
 }  // namespace sledloop

@@ -19,7 +19,7 @@ struct SpriteModel {
 };
 
 class RecordingPorts final : public WindowOps, public SoundCalls {
-public:
+  public:
     RecordingPorts();
 
     // Trace lines written since the last take, each ending in '\n'.
@@ -51,7 +51,7 @@ public:
     void playEffect(std::string_view file) override;
     void sendMusicCommand(std::string_view command) override;
 
-private:
+  private:
     template <typename... Parts>
     void line(const Parts&... parts);
 

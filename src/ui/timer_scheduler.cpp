@@ -21,7 +21,8 @@ std::optional<TimerId> TimerScheduler::popDue(std::int64_t until) {
     for (int i = 0; i < kTimerCount; ++i) {
         const Slot& slot = timers_[i];
         if (slot.interval <= 0 || slot.due > until) continue;
-        if (best < 0 || slot.due < timers_[best].due) best = i;  // strict: ties keep the lower timer
+        if (best < 0 || slot.due < timers_[best].due)
+            best = i;  // strict: ties keep the lower timer
     }
     if (best < 0) return std::nullopt;
     Slot& slot = timers_[best];

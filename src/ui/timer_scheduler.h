@@ -11,7 +11,7 @@
 namespace sledloop {
 
 class TimerScheduler {
-public:
+  public:
     std::int64_t now() const { return now_; }
     int interval(TimerId timer) const { return timers_[index(timer)].interval; }
     bool running(TimerId timer) const { return interval(timer) > 0; }
@@ -36,7 +36,7 @@ public:
     // When the next tick falls due, if any timer runs.
     std::optional<std::int64_t> nextDue() const;
 
-private:
+  private:
     struct Slot {
         int interval = 0;
         std::int64_t due = 0;

@@ -11,9 +11,8 @@ TEST(Clock, FirstTickShowsTenReleasesSlotOneAndCounts) {
     h.start(1);
     onTimer1(h.game);
     const std::vector<std::string> expected = {
-        "text Label6 \"10\"",  "text Label5 \"80\"", "show santa(1)",
-        "picture santa(1) santaS", "text Label3 \"5\"", "text Label2 \"1\"",
-        "text Label1 \"4\"",
+        "text Label6 \"10\"", "text Label5 \"80\"", "show santa(1)",     "picture santa(1) santaS",
+        "text Label3 \"5\"",  "text Label2 \"1\"",  "text Label1 \"4\"",
     };
     EXPECT_EQ(h.lines(), expected);
     EXPECT_EQ(h.state.SantaState[1], StateFalling);
@@ -35,16 +34,19 @@ TEST(Clock, ReleasesEveryTenTicksUpToTheLastSlot) {
             }
         }
         EXPECT_EQ(releasedAt[0], 0);  // slot 0 never enters
-        for (int i = 1; i <= h.state.LastSantaIndex; ++i) EXPECT_EQ(releasedAt[i], 10 * i - 9);
-        for (int i = h.state.LastSantaIndex + 1; i < kRosterSlots; ++i) EXPECT_EQ(releasedAt[i], 0);
+        for (int i = 1; i <= h.state.LastSantaIndex; ++i)
+            EXPECT_EQ(releasedAt[i], 10 * i - 9);
+        for (int i = h.state.LastSantaIndex + 1; i < kRosterSlots; ++i)
+            EXPECT_EQ(releasedAt[i], 0);
     }
 }
 
 TEST(Clock, CountersCountWaitingAndLeftSantasTogether) {
     Harness h;
     h.start(1);
-    for (int i = 0; i < 21; ++i) onTimer1(h.game);  // slots 1 and 2 and 3 released
-    h.state.SantaState[2] = StateOff;            // slot 2 has left
+    for (int i = 0; i < 21; ++i)
+        onTimer1(h.game);              // slots 1 and 2 and 3 released
+    h.state.SantaState[2] = StateOff;  // slot 2 has left
     h.lines();
     onTimer1(h.game);
     const auto lines = h.lines();
@@ -55,16 +57,25 @@ TEST(Clock, CountersCountWaitingAndLeftSantasTogether) {
 TEST(Clock, TimeOutOnTheTickPastTheLimit) {
     Harness h;
     h.start(2);  // limit 100
-    for (int tick = 1; tick <= 91; ++tick) onTimer1(h.game);
+    for (int tick = 1; tick <= 91; ++tick)
+        onTimer1(h.game);
     EXPECT_EQ(h.state.ClockTicks, 100);
     h.lines();
     EXPECT_TRUE(h.ports.timers().running(TimerId::Timer1));
     onTimer1(h.game);
     const std::vector<std::string> expected = {
-        "text Label6 \"101\"",  "text Label5 \"100\"",     "mci stop \"bgm.wav\"",
-        "effect gameover.wav",  "clear",                   "show Label4",
-        "text Label4 \"Stage  2\"", "interval Timer1 0",   "interval Timer2 0",
-        "interval Timer3 0",    "text Label3 \"5\"",       "text Label2 \"5\"",
+        "text Label6 \"101\"",
+        "text Label5 \"100\"",
+        "mci stop \"bgm.wav\"",
+        "effect gameover.wav",
+        "clear",
+        "show Label4",
+        "text Label4 \"Stage  2\"",
+        "interval Timer1 0",
+        "interval Timer2 0",
+        "interval Timer3 0",
+        "text Label3 \"5\"",
+        "text Label2 \"5\"",
         "text Label1 \"0\"",  // all five were released and none moved
     };
     EXPECT_EQ(h.lines(), expected);
@@ -76,7 +87,8 @@ TEST(Clock, SlotDueOnTheLosingTickIsStillReleased) {
     Harness h;
     h.start(1);
     h.state.TimeLimit = 29;
-    for (int tick = 1; tick <= 21; ++tick) onTimer1(h.game);
+    for (int tick = 1; tick <= 21; ++tick)
+        onTimer1(h.game);
     EXPECT_EQ(h.state.ClockTicks, 30);
     EXPECT_EQ(h.state.SantaState[3], StateFalling);
     EXPECT_FALSE(h.ports.timers().running(TimerId::Timer1));

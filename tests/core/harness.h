@@ -21,7 +21,8 @@ struct Harness {
     std::vector<std::string> lines() {
         std::vector<std::string> out;
         std::istringstream in(ports.takeOutput());
-        for (std::string line; std::getline(in, line);) out.push_back(line);
+        for (std::string line; std::getline(in, line);)
+            out.push_back(line);
         return out;
     }
 

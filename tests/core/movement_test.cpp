@@ -11,7 +11,7 @@ namespace {
 
 // Stage 1 running, every santa off the field, an empty trace.
 class Movement : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { h.start(1); }
     std::vector<std::string> tick() {
         onTimer2(h.game);
@@ -25,7 +25,8 @@ TEST_F(Movement, ReleasedSantaFallsThenLandsWalkingRight) {
     h.lines();
     EXPECT_EQ(tick(), (std::vector<std::string>{"move santa(1) 64 32"}));
     EXPECT_EQ(h.state.SantaRow[1], 2);
-    for (int row = 3; row <= 6; ++row) tick();
+    for (int row = 3; row <= 6; ++row)
+        tick();
     EXPECT_EQ(h.state.SantaRow[1], 6);
     EXPECT_EQ(h.state.SantaState[1], StateFalling);
     // The floor under row 6: it lands without moving and faces right.
@@ -58,12 +59,13 @@ TEST_F(Movement, TurnsAtThePostsWithoutMoving) {
 
 TEST_F(Movement, WalkingOffAnEdgeMovesThenFallsNextTick) {
     // A hole two cells wide in the top floor at columns 20 and 21.
-    for (int c : {20, 21}) h.state.TileMap[c][7] = CellEmpty;
+    for (int c : {20, 21})
+        h.state.TileMap[c][7] = CellEmpty;
     h.place(1, 18, 6, StateWalkRight);
     tick();  // to 19: one foot still on the floor at column 19
     EXPECT_EQ(h.state.SantaState[1], StateWalkRight);
-    EXPECT_EQ(tick(), (std::vector<std::string>{"move santa(1) 320 96",
-                                                "picture santa(1) santaS"}));
+    EXPECT_EQ(tick(),
+              (std::vector<std::string>{"move santa(1) 320 96", "picture santa(1) santaS"}));
     EXPECT_EQ(h.state.SantaState[1], StateFalling);
     EXPECT_EQ(h.state.SantaStepX[1], 0);
     EXPECT_EQ(h.state.SantaRow[1], 6);
@@ -73,7 +75,8 @@ TEST_F(Movement, WalkingOffAnEdgeMovesThenFallsNextTick) {
 TEST_F(Movement, AnythingUnderEitherFootIsGround) {
     for (CellCode under : {CellWall, CellBridge, CellExit, pickupOf(ROCK)}) {
         SCOPED_TRACE(int{under});
-        for (int c = 19; c <= 21; ++c) h.state.TileMap[c][7] = CellEmpty;
+        for (int c = 19; c <= 21; ++c)
+            h.state.TileMap[c][7] = CellEmpty;
         h.state.TileMap[21][7] = under;  // only the right foot's cell, at the new column + 1
         h.place(1, 19, 6, StateWalkRight);
         tick();
@@ -90,7 +93,8 @@ TEST_F(Movement, WalkingIntoAPickupCollectsItAndStepsIn) {
                                                 "move santa(1) 160 96"}));
     EXPECT_EQ(h.state.SkillStock[BRIDGE], 1);
     for (int c : {10, 11}) {
-        for (int r : {5, 6}) EXPECT_EQ(h.state.TileMap[c][r], CellEmpty);
+        for (int r : {5, 6})
+            EXPECT_EQ(h.state.TileMap[c][r], CellEmpty);
     }
     // Walking left, the block emptied reaches one column further left.
     h.state.TileMap[30][5] = h.state.TileMap[30][6] = pickupOf(DIG);
@@ -100,7 +104,8 @@ TEST_F(Movement, WalkingIntoAPickupCollectsItAndStepsIn) {
     tick();
     EXPECT_EQ(h.state.SkillStock[DIG], 3);
     for (int c : {29, 30}) {
-        for (int r : {5, 6}) EXPECT_EQ(h.state.TileMap[c][r], CellEmpty);
+        for (int r : {5, 6})
+            EXPECT_EQ(h.state.TileMap[c][r], CellEmpty);
     }
     EXPECT_EQ(h.state.SantaCol[2], 30);
 }
@@ -113,7 +118,8 @@ TEST_F(Movement, FallingOntoAPickupEmptiesSixCells) {
     EXPECT_EQ(tick(), (std::vector<std::string>{"effect get.wav", "text USE(2) \"1\"",
                                                 "move santa(1) 320 112"}));
     for (int c = 19; c <= 21; ++c) {
-        for (int r : {7, 8}) EXPECT_EQ(h.state.TileMap[c][r], CellEmpty) << c << "," << r;
+        for (int r : {7, 8})
+            EXPECT_EQ(h.state.TileMap[c][r], CellEmpty) << c << "," << r;
     }
     EXPECT_EQ(h.state.TileMap[18][7], CellWall);
     EXPECT_EQ(h.state.TileMap[22][8], CellWall);
@@ -138,9 +144,15 @@ TEST_F(Movement, LeavingThroughTheExitWhileOthersWalk) {
 TEST_F(Movement, LastSantaOutClearsTheStage) {
     h.place(1, 2, 24, StateFalling);  // falls onto the exit at (2, 25)
     const std::vector<std::string> expected = {
-        "effect saru.wav",     "hide santa(1)",       "mci stop \"bgm.wav\"",
-        "effect clear.wav",    "clear",               "show Label4",
-        "text Label4 \"Stage  2\"", "interval Timer1 0", "interval Timer2 0",
+        "effect saru.wav",
+        "hide santa(1)",
+        "mci stop \"bgm.wav\"",
+        "effect clear.wav",
+        "clear",
+        "show Label4",
+        "text Label4 \"Stage  2\"",
+        "interval Timer1 0",
+        "interval Timer2 0",
         "interval Timer3 0",
     };
     EXPECT_EQ(tick(), expected);

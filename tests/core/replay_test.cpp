@@ -57,14 +57,22 @@ TEST(ReplayParse, AcceptsTheLanguageAndEchoesItCanonically) {
 
 TEST(ReplayParse, RefusesEverythingElse) {
     const char* lines[] = {
-        "Load",           "loads",           "load now",       "click",
-        "click Frame0",   "click Frame5",    "click frame1",   "click Frame",
-        "click Frame+1",  "press santa(21)", "press santa()",  "press santa(1",
-        "press santa 1",  "press santa(-1)", "hover santa(x)", "tick Timer0",
-        "tick Timer4",    "tick",            "wait",           "wait -5",
-        "wait +5",        "wait 5ms",        "wait 100000001", "wait 99999999999999999999999",
-        "wait 1.5",       "wait 0x10",       "state now",      "button # comment",
-        "\xff",           "load\r\r",        "wait\v5",
+        "Load",           "loads",
+        "load now",       "click",
+        "click Frame0",   "click Frame5",
+        "click frame1",   "click Frame",
+        "click Frame+1",  "press santa(21)",
+        "press santa()",  "press santa(1",
+        "press santa 1",  "press santa(-1)",
+        "hover santa(x)", "tick Timer0",
+        "tick Timer4",    "tick",
+        "wait",           "wait -5",
+        "wait +5",        "wait 5ms",
+        "wait 100000001", "wait 99999999999999999999999",
+        "wait 1.5",       "wait 0x10",
+        "state now",      "button # comment",
+        "\xff",           "load\r\r",
+        "wait\v5",
     };
     for (const char* line : lines) {
         SCOPED_TRACE(line);
@@ -82,8 +90,9 @@ TEST(Replay, MalformedLineStopsWithItsNumberAndKeepsTheOutput) {
 }
 
 TEST(Replay, UnloadEndsTheScript) {
-    EXPECT_EQ(trace("load\nunload\nbutton\nclick Frame99\n"),
-              "> 0 load\nshow Label4\ntext Label4 \"STAGE  1\"\n> 0 unload\nmci stop \"bgm.wav\"\n");
+    EXPECT_EQ(
+        trace("load\nunload\nbutton\nclick Frame99\n"),
+        "> 0 load\nshow Label4\ntext Label4 \"STAGE  1\"\n> 0 unload\nmci stop \"bgm.wav\"\n");
 }
 
 TEST(Replay, StoppedTimersDoNotTick) {
@@ -94,9 +103,9 @@ TEST(Replay, StoppedTimersDoNotTick) {
 
 TEST(Replay, SpritesReceiveMouseEventsOnlyWhenShownAndAboveThePanel) {
     // Before the start every sprite lies under the panel, 0..9 shown, 10..20 hidden.
-    EXPECT_EQ(trace("load\nbutton\npress santa(1)\nhover santa(1)\nhover santa(15)\n")
-                  .find("> 0 press"),
-              std::string::npos);
+    EXPECT_EQ(
+        trace("load\nbutton\npress santa(1)\nhover santa(1)\nhover santa(15)\n").find("> 0 press"),
+        std::string::npos);
     // Released and moved onto the field, a sprite answers.
     const std::string out = trace("load\nbutton\nwait 1000\nhover santa(1)\nhover santa(2)\n");
     EXPECT_TRUE(out.ends_with("> 1000 hover santa(1)\npaint Picture4 64 32\n")) << out;
@@ -108,7 +117,8 @@ TEST(Replay, WaitDeliversTicksInOrderAndEchoesThemAtTheirTimes) {
     std::vector<std::string> echoes;
     std::istringstream in(out);
     for (std::string line; std::getline(in, line);) {
-        if (line.rfind("> ", 0) == 0 && line.find("tick") != std::string::npos) echoes.push_back(line);
+        if (line.rfind("> ", 0) == 0 && line.find("tick") != std::string::npos)
+            echoes.push_back(line);
     }
     EXPECT_EQ(echoes, (std::vector<std::string>{"> 500 tick Timer2", "> 1000 tick Timer1",
                                                 "> 1000 tick Timer2"}));
@@ -130,7 +140,8 @@ TEST(Replay, StateDumpFormat) {
     EXPECT_EQ(line, "santa 0 col=4 row=1 dx=0 dy=0 state=0");
     std::getline(in, line);
     EXPECT_EQ(line, "santa 1 col=4 row=2 dx=0 dy=1 state=1");
-    for (int k = 2; k <= 20; ++k) std::getline(in, line);
+    for (int k = 2; k <= 20; ++k)
+        std::getline(in, line);
     EXPECT_EQ(line, "santa 20 col=0 row=0 dx=0 dy=0 state=0");
     std::getline(in, line);
     EXPECT_EQ(line.rfind("cells 0,5=1 1,5=1 57,5=1 58,5=1 0,6=1 ", 0), 0u);
@@ -145,7 +156,8 @@ TEST(Replay, StateDumpFormat) {
 // keeps the rest of that wall and nothing outside it is touched.
 TEST(Replay, RockBesideTheLeftEdgeWritesOnlyInsideTheMap) {
     const std::string out = trace(
-        "load\nbutton\nwait 57000\npress santa(1)\nwait 2500\nclick Frame2\npress santa(1)\nstate\n");
+        "load\nbutton\nwait 57000\npress santa(1)\nwait 2500\nclick Frame2\npress "
+        "santa(1)\nstate\n");
     EXPECT_NE(out.find("> 59500 press santa(1)\npaint WALL 0 176\npicture santa(1) santa(0)\n"),
               std::string::npos);
     EXPECT_NE(out.find("santa 1 col=2 row=11 dx=1 dy=0 state=2\n"), std::string::npos);
@@ -167,15 +179,16 @@ ToolRun runTool(const std::string& args, const std::string& input = "") {
                              std::to_string(++calls);
     const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
     std::ofstream(in, std::ios::binary) << input;
-    const std::string command = std::string(SLEDLOOP_REPLAY) + " " + args + " <" + in + " >" + out +
-                                " 2>" + err;
+    const std::string command =
+        std::string(SLEDLOOP_REPLAY) + " " + args + " <" + in + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
     auto slurp = [](const std::string& path) {
         std::ifstream f(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(f), {});
     };
     ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
-    for (const std::string& path : {in, out, err}) std::remove(path.c_str());
+    for (const std::string& path : {in, out, err})
+        std::remove(path.c_str());
     return run;
 }
 
@@ -216,7 +229,8 @@ TEST(ReplayTool, LastLineWithoutNewlineAndBinaryBytes) {
 TEST(StageScripts, EachClearsItsStage) {
     for (int n = 1; n <= 9; ++n) {
         SCOPED_TRACE(n);
-        const std::string path = std::string(SLEDLOOP_STAGES) + "/stage" + std::to_string(n) + ".txt";
+        const std::string path =
+            std::string(SLEDLOOP_STAGES) + "/stage" + std::to_string(n) + ".txt";
         const ToolRun run = runTool(path);
         ASSERT_EQ(run.status, 0) << run.err;
         const auto last = run.out.rfind("\nstate ");

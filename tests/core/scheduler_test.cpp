@@ -8,7 +8,8 @@ namespace {
 
 std::vector<std::pair<std::int64_t, int>> run(TimerScheduler& s, std::int64_t until) {
     std::vector<std::pair<std::int64_t, int>> ticks;
-    while (auto t = s.popDue(until)) ticks.emplace_back(s.now(), static_cast<int>(*t) + 1);
+    while (auto t = s.popDue(until))
+        ticks.emplace_back(s.now(), static_cast<int>(*t) + 1);
     s.advanceTo(until);
     return ticks;
 }
@@ -56,8 +57,8 @@ TEST(TimerScheduler, AfterASleepOneTickPerTimerOnItsOwnBeat) {
     EXPECT_EQ(s.nextDue(), 3'600'300);
     // Running on time, nothing is dropped.
     s.dropMissedTicks(3'600'300);
-    EXPECT_EQ(run(s, 3'601'000), (Ticks{{3'600'300, 2}, {3'600'600, 2}, {3'600'900, 2},
-                                        {3'601'000, 1}}));
+    EXPECT_EQ(run(s, 3'601'000),
+              (Ticks{{3'600'300, 2}, {3'600'600, 2}, {3'600'900, 2}, {3'601'000, 1}}));
 }
 
 }  // namespace

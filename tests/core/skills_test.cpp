@@ -25,6 +25,7 @@ struct Case {
     int rowAfter;
 };
 
+// clang-format off
 const Case kCases[] = {
     // DIG: the two cells under the feet must both be wall; rows up to 18.
     {"dig on the floor", DIG, 10, 6, StateWalkRight, 1, {}, true,
@@ -92,6 +93,7 @@ const Case kCases[] = {
     {"jump into a wall", JUMP, 10, 16, StateWalkLeft, -1, {{11, 5, CellBridge}}, false, {}, {},
      StateWalkLeft, 16},
 };
+// clang-format on
 
 class SkillCase : public ::testing::TestWithParam<Case> {};
 
@@ -101,7 +103,8 @@ TEST_P(SkillCase, TestsWritesAndCharges) {
     h.start(1);
     h.state.SkillStock = {1, 1, 1, 1};
     h.state.SelectedSkill = c.skill;
-    for (auto [col, row, code] : c.before) h.state.TileMap[col][row] = code;
+    for (auto [col, row, code] : c.before)
+        h.state.TileMap[col][row] = code;
     h.place(1, c.col, c.row, c.mode);
     h.state.SantaStepX[1] = c.stepX;
     const GameState before = h.state;
@@ -125,7 +128,8 @@ TEST_P(SkillCase, TestsWritesAndCharges) {
     auto stock = before.SkillStock;
     --stock[c.skill];
     for (int k = 0; k < kSkillCount; ++k) {
-        expected.push_back("text USE(" + std::to_string(k) + ") \"" + std::to_string(stock[k]) + "\"");
+        expected.push_back("text USE(" + std::to_string(k) + ") \"" + std::to_string(stock[k]) +
+                           "\"");
     }
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(h.state.SkillStock, stock);
@@ -140,14 +144,13 @@ TEST_P(SkillCase, TestsWritesAndCharges) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Skills, SkillCase, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) {
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Skills, SkillCase, ::testing::ValuesIn(kCases), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    }
+    return name;
+});
 
 TEST(Skills, NoStockNoUse) {
     for (Skill skill : {BRIDGE, ROCK, JUMP, DIG}) {
@@ -158,7 +161,8 @@ TEST(Skills, NoStockNoUse) {
         h.state.SkillStock[skill] = 0;
         h.state.SelectedSkill = skill;
         h.place(1, 10, 16, StateWalkRight);
-        for (int c : {12, 13}) h.state.TileMap[c][17] = CellEmpty;  // room for a bridge
+        for (int c : {12, 13})
+            h.state.TileMap[c][17] = CellEmpty;  // room for a bridge
         const GameState before = h.state;
         onSantaPress(h.game, 1);
         EXPECT_TRUE(h.lines().empty());
@@ -186,7 +190,8 @@ TEST(Skills, LastUseShowsZeroAndLeavesTheSkillChosen) {
 TEST(Skills, AfterATimeOutSkillsStillWorkButNothingMoves) {
     Harness h;
     h.start(1);
-    for (int i = 0; i < 72; ++i) onTimer1(h.game);
+    for (int i = 0; i < 72; ++i)
+        onTimer1(h.game);
     ASSERT_FALSE(h.ports.timers().running(TimerId::Timer2));
     h.place(1, 10, 6, StateWalkRight);
     onSantaPress(h.game, 1);

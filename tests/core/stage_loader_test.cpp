@@ -33,14 +33,14 @@ TEST(SetStage, TraceFollowsTheLoadersOrder) {
     EXPECT_EQ(lines[95], "paint WALL 928 416");
     const std::vector<std::string> rest(lines.begin() + 96, lines.end());
     const std::vector<std::string> expected = {
-        "paint INGO 64 0",       "paint out 32 416",       "hide santa(0)",
-        "hide santa(1)",         "hide santa(2)",          "hide santa(3)",
-        "hide santa(4)",         "hide santa(5)",          "hide santa(6)",
-        "hide santa(7)",         "hide santa(8)",          "hide santa(9)",
-        "interval Timer1 1000",  "interval Timer2 500",    "text USE(0) \"0\"",
-        "text USE(1) \"1\"",     "text USE(2) \"0\"",      "text USE(3) \"2\"",
-        "mci play \"bgm.wav\"",  "interval Timer3 2000",   "color Frame1 #C0C0FF",
-        "color Frame2 #C0C0FF",  "color Frame3 #C0C0FF",   "color Frame4 #C0C0FF",
+        "paint INGO 64 0",      "paint out 32 416",     "hide santa(0)",
+        "hide santa(1)",        "hide santa(2)",        "hide santa(3)",
+        "hide santa(4)",        "hide santa(5)",        "hide santa(6)",
+        "hide santa(7)",        "hide santa(8)",        "hide santa(9)",
+        "interval Timer1 1000", "interval Timer2 500",  "text USE(0) \"0\"",
+        "text USE(1) \"1\"",    "text USE(2) \"0\"",    "text USE(3) \"2\"",
+        "mci play \"bgm.wav\"", "interval Timer3 2000", "color Frame1 #C0C0FF",
+        "color Frame2 #C0C0FF", "color Frame3 #C0C0FF", "color Frame4 #C0C0FF",
         "color Frame4 #FFFF80",
     };
     EXPECT_EQ(rest, expected);
@@ -62,9 +62,12 @@ TEST(SetStage, StageNineOpensTheUpperFloors) {
     Harness h;
     SetStage(h.game, 9);
     for (int c = 0; c <= 59; ++c) {
-        for (int r : {7, 8}) EXPECT_EQ(h.state.TileMap[c][r], c < 20 ? CellWall : CellEmpty);
-        for (int r : {17, 18}) EXPECT_EQ(h.state.TileMap[c][r], c < 40 ? CellWall : CellEmpty);
-        for (int r : {27, 28}) EXPECT_EQ(h.state.TileMap[c][r], CellWall);
+        for (int r : {7, 8})
+            EXPECT_EQ(h.state.TileMap[c][r], c < 20 ? CellWall : CellEmpty);
+        for (int r : {17, 18})
+            EXPECT_EQ(h.state.TileMap[c][r], c < 40 ? CellWall : CellEmpty);
+        for (int r : {27, 28})
+            EXPECT_EQ(h.state.TileMap[c][r], CellWall);
     }
     EXPECT_EQ(h.state.TileMap[54][25], pickupOf(DIG));
     EXPECT_EQ(h.state.TileMap[10][26], CellWall);
@@ -81,7 +84,8 @@ TEST(SetStage, StageSixExitAndOffGridWall) {
         EXPECT_EQ(h.state.TileMap[58][r], CellWall);
     }
     for (int c : {56, 57}) {
-        for (int r : {9, 10}) EXPECT_EQ(h.state.TileMap[c][r], CellEmpty);  // under the entrance
+        for (int r : {9, 10})
+            EXPECT_EQ(h.state.TileMap[c][r], CellEmpty);  // under the entrance
     }
     // The wall at x = 720 lies off the 32-pixel grid: columns 45 and 46.
     for (int r : {15, 16}) {
@@ -98,7 +102,8 @@ TEST(Catalogue, EveryStageIsConsistent) {
         const Stage* entry = findStage(stage);
         ASSERT_NE(entry, nullptr);
         std::set<std::pair<int, int>> border;
-        for (const Placement& p : borderTiles()) border.insert({p.x, p.y});
+        for (const Placement& p : borderTiles())
+            border.insert({p.x, p.y});
         std::set<std::pair<int, int>> seen;
         int entrances = 0;
         for (const Placement& p : entry->tiles) {
@@ -131,7 +136,8 @@ TEST(SetStage, DoesNotDependOnWhatCameBefore) {
     used.start(9);
     for (int i = 0; i < 30; ++i) {  // santas enter and walk; a pickup goes
         onTimer1(used.game);
-        for (int k = 0; k < 3; ++k) onTimer2(used.game);
+        for (int k = 0; k < 3; ++k)
+            onTimer2(used.game);
     }
     ASSERT_NE(used.state.SantaState[1], StateOff);
     used.state.TileMap[100][60] = CellBridge;
@@ -177,7 +183,8 @@ TEST(SetStage, NumbersOutsideTheCatalogueDrawOnlyTheBorder) {
         SetStage(h.game, stage);
         const auto lines = h.lines();
         ASSERT_EQ(lines.size(), 96u);
-        for (const auto& line : lines) EXPECT_EQ(line.rfind("paint WALL ", 0), 0u) << line;
+        for (const auto& line : lines)
+            EXPECT_EQ(line.rfind("paint WALL ", 0), 0u) << line;
         for (int c = 0; c < kMapCols; ++c) {
             for (int r = 0; r < kMapRows; ++r) {
                 ASSERT_EQ(h.state.TileMap[c][r], borderCell(c, r) ? CellWall : CellEmpty);

@@ -24,13 +24,13 @@ TEST(Start, ButtonHidesTitleClearsWhistlesBuildsAndFacesRight) {
     const auto lines = h.lines();
     ASSERT_GT(lines.size(), 10u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
-              (std::vector<std::string>{"hide Label4", "hide Image1", "clear",
-                                        "effect whistle.wav", "paint WALL 0 96"}));
+              (std::vector<std::string>{"hide Label4", "hide Image1", "clear", "effect whistle.wav",
+                                        "paint WALL 0 96"}));
     const std::vector<std::string> tail(lines.end() - 6, lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{
-                        "picture santa(0) santa(0)", "picture santa(1) santa(0)",
-                        "picture santa(2) santa(0)", "picture santa(3) santa(0)",
-                        "picture santa(4) santa(0)", "picture santa(5) santa(0)"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"picture santa(0) santa(0)", "picture santa(1) santa(0)",
+                                        "picture santa(2) santa(0)", "picture santa(3) santa(0)",
+                                        "picture santa(4) santa(0)", "picture santa(5) santa(0)"}));
 }
 
 TEST(Start, PressDuringPlayRestartsWithTheStartStock) {
@@ -40,7 +40,8 @@ TEST(Start, PressDuringPlayRestartsWithTheStartStock) {
     h.start(2);
     for (int i = 0; i < 15; ++i) {
         onTimer1(h.game);
-        for (int k = 0; k < 3; ++k) onTimer2(h.game);
+        for (int k = 0; k < 3; ++k)
+            onTimer2(h.game);
     }
     h.place(1, 10, 16, StateWalkRight);
     onSantaPress(h.game, 1);  // spends a DIG
@@ -57,7 +58,8 @@ TEST(Start, PressDuringPlayRestartsWithTheStartStock) {
 TEST(Start, AfterTheNinthStageOnlyTheBorder) {
     Harness h;
     h.start(9);
-    for (int i = 0; i < 30; ++i) onTimer1(h.game);
+    for (int i = 0; i < 30; ++i)
+        onTimer1(h.game);
     h.state.StageNumber = 10;
     for (TimerId t : {TimerId::Timer1, TimerId::Timer2, TimerId::Timer3}) {
         h.ports.setTimerInterval(t, 0);

@@ -10,7 +10,9 @@ namespace sledloop::replay {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Splits on runs of blanks; at most 3 words are kept, `count` tells how many there were.
 struct Words {
@@ -22,10 +24,12 @@ Words split(std::string_view line) {
     Words w;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i])) ++i;
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
         if (i == line.size()) break;
         std::size_t j = i;
-        while (j < line.size() && !isBlank(line[j])) ++j;
+        while (j < line.size() && !isBlank(line[j]))
+            ++j;
         if (w.count < 3) w.word[w.count] = line.substr(i, j - i);
         ++w.count;
         i = j;
@@ -40,7 +44,8 @@ bool parseNumber(std::string_view text, std::int64_t max, std::int64_t& value) {
     for (char c : text) {
         if (c < '0' || c > '9') return false;
     }
-    while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
+    while (text.size() > 1 && text.front() == '0')
+        text.remove_prefix(1);
     if (text.size() > 18) return false;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value <= max;
@@ -121,15 +126,14 @@ Parsed parseLine(std::string_view line) {
                          std::string(syntax->expects) + ")"};
     }
     if (w.count > wanted) {
-        return Malformed{std::string(syntax->name) + ": extra argument " +
-                         quoted(w.word[wanted])};
+        return Malformed{std::string(syntax->name) + ": extra argument " + quoted(w.word[wanted])};
     }
     Event event{syntax->kind, 0};
     if (wanted == 2) {
         const bool ok = syntax->prefix == "*"
                             ? parseNumber(w.word[1], syntax->max, event.arg)
-                            : parseIndexed(w.word[1], syntax->prefix, syntax->suffix,
-                                           syntax->min, syntax->max, event.arg);
+                            : parseIndexed(w.word[1], syntax->prefix, syntax->suffix, syntax->min,
+                                           syntax->max, event.arg);
         if (!ok) {
             return Malformed{std::string(syntax->name) + ": bad argument " + quoted(w.word[1]) +
                              " (expected " + std::string(syntax->expects) + ")"};

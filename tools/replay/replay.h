@@ -45,7 +45,7 @@ Parsed parseLine(std::string_view line);
 std::string canonical(const Event& event);
 
 class Driver {
-public:
+  public:
     Driver();
 
     enum class Delivery {
@@ -64,7 +64,7 @@ public:
     // The state dump's lines.
     void dumpState();
 
-private:
+  private:
     bool spriteReachable(int slot) const;
     void echo(const Event& event);
 
@@ -75,7 +75,7 @@ private:
 
 // Feeds a script line by line; counts the lines for the error message.
 class Script {
-public:
+  public:
     enum class Step { Continue, Stop, Malformed };
 
     // One line without its newline. After Malformed, error() is "line N: REASON".
@@ -85,7 +85,7 @@ public:
     const std::string& error() const { return error_; }
     const Driver& driver() const { return driver_; }
 
-private:
+  private:
     Driver driver_;
     long long lineNo_ = 0;
     std::string error_;
