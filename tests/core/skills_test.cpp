@@ -95,6 +95,10 @@ const Case kCases[] = {
 };
 // clang-format on
 
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SkillCase : public ::testing::TestWithParam<Case> {};
 
 TEST_P(SkillCase, TestsWritesAndCharges) {
