@@ -8,6 +8,15 @@ std::uint32_t maskOf(std::uint8_t button) {
     return button < 32 ? 1u << button : 0u;
 }
 
+// A sprite takes the mouse only while it is shown above the panel. The one
+// holding the capture may have been hidden (START, leaving through the exit)
+// since it was pressed, and a hidden santa must not be handed a skill.
+bool takesMouse(const FormState& form, Hit target) {
+    if (target.target != Target::Sprite) return false;
+    const SpriteView& s = form.sprites[target.index];
+    return s.visible && s.top < kFieldHeight;
+}
+
 }  // namespace
 
 void InputRouter::showPointer(Hit hit) {
@@ -44,7 +53,7 @@ Outcome InputRouter::motion(const SDL_MouseMotionEvent& m, FormEvents& events) {
     const Hit under = hitTest(form_, m.x, m.y);
     const Hit target = capture_ ? *capture_ : under;
     showPointer(target);
-    if (target.target == Target::Sprite) events.santaHover(target.index);
+    if (takesMouse(form_, target)) events.santaHover(target.index);
     if (!command1Captured_) return Outcome::Nothing;
     const bool on = under.target == Target::Command1;
     if (on == mouseOnCommand1_) return Outcome::Nothing;
@@ -60,7 +69,7 @@ Outcome InputRouter::press(const SDL_MouseButtonEvent& b, FormEvents& events) {
 
     // Any button on a sprite gives it the skill.
     if (target.target == Target::Sprite) {
-        events.santaPress(target.index);
+        if (takesMouse(form_, target)) events.santaPress(target.index);
         return Outcome::Nothing;
     }
     if (b.button != SDL_BUTTON_LEFT) return Outcome::Nothing;
