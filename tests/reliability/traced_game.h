@@ -108,25 +108,33 @@ class TracedGame {
 
     std::string takeTrace() { return trace_.takeOutput(); }
 
+    // What to do with a press or hover on a sprite that others cover all
+    // over: the replay tool delivers it, a player cannot.
+    enum class Covered : std::uint8_t { Fail, HandOver };
+
     // Plays one script event through real SDL events, as a player would.
     // False, with the reason in `why`, for an event the window has no way to
     // deliver as the replay tool does.
-    bool play(const replay::Event& event, std::string& why);
+    bool play(const replay::Event& event, std::string& why, Covered covered = Covered::Fail);
     // Plays every event; stops at the first that cannot be played.
-    bool play(const std::vector<replay::Event>& events, std::string& why);
+    bool play(const std::vector<replay::Event>& events, std::string& why,
+              Covered covered = Covered::Fail);
 
     // Pushes one SDL event; false when SDL would not take it.
     static bool push(SDL_Event event);
+    static void pushButton(bool down, int x, int y, std::uint8_t button = SDL_BUTTON_LEFT);
+    static void pushKey(SDL_Keycode key, bool down);
     void click(int x, int y);
     void clickStart();
     void pushClose(bool quit);
     // Moves the clock on, after delivering what is queued, and delivers what falls due.
     void wait(std::int64_t ms);
 
-  private:
-    TracedGame() = default;
     // A client pixel where sprite `slot` is the front-most control, if any.
     bool spritePixel(int slot, int& x, int& y) const;
+
+  private:
+    TracedGame() = default;
 
     sdl::ManualClock clock_;
     RecordingPorts trace_;
