@@ -76,6 +76,11 @@ class EchoEvents final : public sdl::FormEvents {
     struct Counts {
         long long clicks = 0, frameClicks = 0, doubleClicks = 0, presses = 0, hovers = 0, ticks = 0,
                   unloads = 0;
+        Counts operator-(const Counts& o) const {
+            return {clicks - o.clicks,   frameClicks - o.frameClicks, doubleClicks - o.doubleClicks,
+                    presses - o.presses, hovers - o.hovers,           ticks - o.ticks,
+                    unloads - o.unloads};
+        }
     };
     const Counts& counts() const { return counts_; }
 
