@@ -16,14 +16,12 @@ DrawingSurface::DrawingSurface()
 
 void DrawingSurface::clear() {
     SDL_FillRect(surface_.get(), nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
-    ++version_;
 }
 
 void DrawingSurface::paint(SDL_Surface* picture, int x, int y) {
     if (!picture) return;
     SDL_Rect at{x, y, picture->w, picture->h};
     SDL_BlitSurface(picture, nullptr, surface_.get(), &at);
-    ++version_;
 }
 
 }  // namespace sledloop::sdl

@@ -2,8 +2,6 @@
 // painted stays until it is cleared, whatever moves over it.
 #pragma once
 
-#include <cstdint>
-
 #include "ui/sdl/sdl_handles.h"
 
 namespace sledloop::sdl {
@@ -17,12 +15,9 @@ class DrawingSurface {
     void paint(SDL_Surface* picture, int x, int y);
 
     SDL_Surface* pixels() const { return surface_.get(); }
-    // Grows with every change, so a texture knows when to take a new copy.
-    std::uint64_t version() const { return version_; }
 
   private:
     SurfacePtr surface_;
-    std::uint64_t version_ = 0;
 };
 
 }  // namespace sledloop::sdl

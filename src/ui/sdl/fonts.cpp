@@ -83,8 +83,7 @@ std::optional<FontChoice> chooseFonts() {
     return choice;
 }
 
-std::optional<FontSet> FontSet::open(std::string& error) {
-    std::optional<FontChoice> choice = chooseFonts();
+std::optional<FontSet> FontSet::open(const std::optional<FontChoice>& choice, std::string& error) {
     if (!choice) {
         error = "no usable font (neither IPAPGothic nor DejaVu Sans is installed)";
         return std::nullopt;

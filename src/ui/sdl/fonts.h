@@ -37,8 +37,9 @@ inline constexpr int kFontRoleCount = 5;
 
 class FontSet {
   public:
-    // Needs TTF_Init; on failure returns nothing and says why in `error`.
-    static std::optional<FontSet> open(std::string& error);
+    // Needs TTF_Init; `choice` is what chooseFonts() answered. On failure
+    // returns nothing and says why in `error`.
+    static std::optional<FontSet> open(const std::optional<FontChoice>& choice, std::string& error);
     TTF_Font* get(FontRole role) const { return fonts_[static_cast<int>(role)].get(); }
     const FontChoice& choice() const { return choice_; }
 

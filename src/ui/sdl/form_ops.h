@@ -1,10 +1,12 @@
 // The window operations on Form1: each changes the controls' state or the
-// drawing surface and marks the window for a new frame.
+// drawing surface and notes where the window must be drawn anew. An
+// operation that changes nothing on screen asks for no frame.
 #pragma once
 
 #include <array>
 
 #include "ui/ports.h"
+#include "ui/sdl/damage.h"
 #include "ui/sdl/drawing_surface.h"
 #include "ui/sdl/form_state.h"
 #include "ui/sdl/picture_set.h"
@@ -30,17 +32,18 @@ class FormOps final : public WindowOps {
     void setFrameColor(Frame frame, Rgb color) override;
     void setTimerInterval(TimerId timer, int ms) override;
 
-    // True once something visible changed since the last call.
-    bool takeChanged();
+    // Where the screen changed since the window last drew; the window clears it.
+    Damage& damage() { return damage_; }
 
   private:
     SpriteView* sprite(int slot);
+    void touch(const SpriteView& s);
 
     FormState& form_;
     DrawingSurface& surface_;
     TimerScheduler& timers_;
     std::array<SurfacePtr, kTileCount> tiles_;
-    bool changed_ = true;
+    Damage damage_;
 };
 
 }  // namespace sledloop::sdl

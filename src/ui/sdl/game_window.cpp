@@ -1,6 +1,7 @@
 #include "ui/sdl/game_window.h"
 
 #include <climits>
+#include <future>
 #include <new>
 #include <stdexcept>
 
@@ -37,6 +38,14 @@ GameWindow::SdlSession::~SdlSession() {
 }
 
 std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
+    // Cairo's title picture and fontconfig's reading of its caches are most
+    // of the start-up: they run beside SDL's talk with the display server.
+    std::future<std::optional<FontChoice>> prepared =
+        std::async(std::launch::async | std::launch::deferred, [] {
+            (void)PictureSet::load();
+            return chooseFonts();
+        });
+
     std::unique_ptr<GameWindow> w{new GameWindow()};
     w->events_ = &noEvents;
     if (clock) {
@@ -52,17 +61,15 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
         return nullptr;
     }
     w->session_.ttf = true;
-    w->fonts_ = FontSet::open(error);
-    if (!w->fonts_) return nullptr;
 
     // A click that brings the window to the front counts as a click, as it
     // did on the original platform; SDL drops it otherwise.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    // The window's pixels go straight to the display: no GL context behind the
-    // software renderer's framebuffer.
+    // The field is small and drawn only where it changes: the window's
+    // pixels are drawn by the processor and go straight to the display, with
+    // no GL context behind them, and are the same everywhere.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     try {
-        w->pictures_ = PictureSet::load();
         w->window_.reset(SDL_CreateWindow("sledloop", SDL_WINDOWPOS_CENTERED,
                                           SDL_WINDOWPOS_CENTERED, kClient.w, kClient.h,
                                           SDL_WINDOW_HIDDEN));
@@ -70,13 +77,11 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
         if (SurfacePtr icon = surfaceOf(w->pictures_.windowIcon()))
             SDL_SetWindowIcon(w->window_.get(), icon.get());
         restrictWindowButtons(w->window_.get());
-        // The field is small and drawn only when it changes: the software
-        // renderer is quick enough, needs no GL and gives the same pixels everywhere.
-        w->renderer_.reset(SDL_CreateRenderer(w->window_.get(), -1, SDL_RENDERER_SOFTWARE));
-        if (!w->renderer_) throw std::runtime_error(SDL_GetError());
         w->surface_.emplace();
+        w->fonts_ = FontSet::open(prepared.get(), error);
+        if (!w->fonts_) return nullptr;
         w->ops_.emplace(w->form_, *w->surface_, w->timers_, w->pictures_);
-        w->painter_.emplace(w->renderer_.get(), w->pictures_, *w->fonts_);
+        w->painter_.emplace(w->window_.get(), w->pictures_, *w->fonts_);
         w->cursors_.emplace(w->pictures_);
         w->input_.emplace(w->form_, &*w->cursors_);
     } catch (const std::bad_alloc&) {
@@ -158,24 +163,23 @@ int GameWindow::run() {
     return 0;
 }
 
-void GameWindow::draw() {
-    painter_->draw(form_, *surface_, input_->command1Down());
-}
-
 void GameWindow::presentIfChanged() {
-    const bool opsChanged = ops_->takeChanged();
-    if (!opsChanged && !redraw_) return;
+    Damage& damage = ops_->damage();
+    if (redraw_) damage.addAll();
     redraw_ = false;
-    draw();
-    SDL_RenderPresent(renderer_.get());
+    if (damage.empty()) return;
+    painter_->present(form_, *surface_, input_->command1Down(), damage);
+    damage.clear();
 }
 
 std::vector<std::uint32_t> GameWindow::readPixels() {
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kClient.w) * kClient.h);
-    draw();
-    SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
-                         kClient.w * static_cast<int>(sizeof(std::uint32_t)));
-    SDL_RenderPresent(renderer_.get());
+    redraw_ = true;
+    presentIfChanged();
+    if (const SDL_Surface* frame = painter_->frame())
+        SDL_ConvertPixels(kClient.w, kClient.h, frame->format->format, frame->pixels, frame->pitch,
+                          SDL_PIXELFORMAT_ARGB8888, pixels.data(),
+                          kClient.w * static_cast<int>(sizeof(std::uint32_t)));
     return pixels;
 }
 

@@ -62,7 +62,6 @@ class GameWindow {
     void deliverDueTicks();
     void handle(const SDL_Event& event);
     void presentIfChanged();
-    void draw();
 
     struct SdlSession {
         bool video = false;
@@ -76,7 +75,6 @@ class GameWindow {
     PictureSet pictures_;
     std::optional<FontSet> fonts_;
     WindowPtr window_;
-    RendererPtr renderer_;
     std::optional<DrawingSurface> surface_;
     FormState form_ = FormState::atOpen();
     TimerScheduler timers_;

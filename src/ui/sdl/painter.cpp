@@ -1,5 +1,7 @@
 #include "ui/sdl/painter.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace sledloop::sdl {
@@ -15,89 +17,100 @@ SDL_Rect rect(const Box& b) {
     return {b.x, b.y, b.w, b.h};
 }
 
-TexturePtr textureOf(SDL_Renderer* renderer, const Picture& picture, bool opaque) {
-    SurfacePtr surface = surfaceOf(picture);
-    TexturePtr texture{surface ? SDL_CreateTextureFromSurface(renderer, surface.get()) : nullptr};
-    if (!texture) throw std::runtime_error(std::string("cannot hold a picture: ") + SDL_GetError());
-    SDL_SetTextureBlendMode(texture.get(), opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-    return texture;
+// A surface over the picture's own pixels: SDL only reads them, and they
+// live as long as the program, so nothing is copied. The title alone would
+// be 1.8 MB to fill at start-up.
+SurfacePtr viewOf(const Picture& picture, bool opaque) {
+    SurfacePtr surface{SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<pictures::Argb*>(picture.pixels.data()), picture.width, picture.height, 32,
+        picture.width * static_cast<int>(sizeof(pictures::Argb)), SDL_PIXELFORMAT_ARGB8888)};
+    if (!surface) throw std::runtime_error(std::string("cannot hold a picture: ") + SDL_GetError());
+    SDL_SetSurfaceBlendMode(surface.get(), opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    return surface;
 }
 
 }  // namespace
 
-Painter::Painter(SDL_Renderer* renderer, const PictureSet& pictures, const FontSet& fonts)
-    : renderer_(renderer), fonts_(fonts) {
-    surface_.reset(SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                     SDL_TEXTUREACCESS_STREAMING, kClient.w, kClient.h));
-    if (!surface_) throw std::runtime_error(std::string("no drawing surface: ") + SDL_GetError());
-    SDL_SetTextureBlendMode(surface_.get(), SDL_BLENDMODE_NONE);
+Painter::Painter(SDL_Window* window, const PictureSet& pictures, const FontSet& fonts)
+    : window_(window), fonts_(fonts) {
     // Sprites are opaque: their black background hides what lies under them.
     for (int s = 0; s < 3; ++s)
-        sprites_[s] = textureOf(renderer, pictures.sprite(static_cast<SpriteSource>(s)), true);
-    title_ = textureOf(renderer, pictures.title(), true);
+        sprites_[s] = viewOf(pictures.sprite(static_cast<SpriteSource>(s)), true);
+    title_ = viewOf(pictures.title(), true);
     for (int k = 0; k < kSkillCount; ++k)
-        icons_[k] = textureOf(renderer, pictures.paletteIcon(static_cast<Skill>(k)), false);
+        icons_[k] = viewOf(pictures.paletteIcon(static_cast<Skill>(k)), false);
 }
 
 void Painter::fill(const Box& box, Rgb color) {
-    SDL_SetRenderDrawColor(renderer_, color.r, color.g, color.b, 0xFF);
+    if (!overlaps(box, clip_)) return;
     const SDL_Rect r = rect(box);
-    SDL_RenderFillRect(renderer_, &r);
+    SDL_FillRect(target_, &r, SDL_MapRGB(target_->format, color.r, color.g, color.b));
 }
 
-void Painter::outline(const Box& box, Rgb color) {
-    SDL_SetRenderDrawColor(renderer_, color.r, color.g, color.b, 0xFF);
-    const SDL_Rect r = rect(box);
-    SDL_RenderDrawRect(renderer_, &r);
+// Lines are one pixel wide and take in both ends.
+void Painter::line(int x1, int y1, int x2, int y2, Rgb color) {
+    fill({std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1}, color);
+}
+
+void Painter::outline(const Box& b, Rgb color) {
+    const int right = b.x + b.w - 1;
+    const int bottom = b.y + b.h - 1;
+    line(b.x, b.y, right, b.y, color);
+    line(right, b.y, right, bottom, color);
+    line(right, bottom, b.x, bottom, color);
+    line(b.x, bottom, b.x, b.y, color);
 }
 
 void Painter::bevel(const Box& b, Rgb topLeft, Rgb bottomRight) {
     const int right = b.x + b.w - 1;
     const int bottom = b.y + b.h - 1;
-    SDL_SetRenderDrawColor(renderer_, topLeft.r, topLeft.g, topLeft.b, 0xFF);
-    SDL_RenderDrawLine(renderer_, b.x, b.y, right - 1, b.y);
-    SDL_RenderDrawLine(renderer_, b.x, b.y, b.x, bottom - 1);
-    SDL_SetRenderDrawColor(renderer_, bottomRight.r, bottomRight.g, bottomRight.b, 0xFF);
-    SDL_RenderDrawLine(renderer_, b.x, bottom, right, bottom);
-    SDL_RenderDrawLine(renderer_, right, b.y, right, bottom);
+    line(b.x, b.y, right - 1, b.y, topLeft);
+    line(b.x, b.y, b.x, bottom - 1, topLeft);
+    line(b.x, bottom, right, bottom, bottomRight);
+    line(right, b.y, right, bottom, bottomRight);
+}
+
+void Painter::copy(SDL_Surface* picture, const Box& at) {
+    if (!overlaps(at, clip_)) return;
+    SDL_Rect r = rect(at);
+    SDL_BlitSurface(picture, nullptr, target_, &r);
 }
 
 const Painter::Text& Painter::rendered(int slot, FontRole role, Rgb color,
                                        const std::string& value) {
     Text& cached = texts_[slot];
-    if (cached.texture && cached.text == value) return cached;
+    if (cached.surface && cached.text == value) return cached;
     cached = Text{value, nullptr, 0, 0};
     if (value.empty()) return cached;
-    SurfacePtr surface{TTF_RenderUTF8_Blended(fonts_.get(role), value.c_str(),
-                                              SDL_Color{color.r, color.g, color.b, 0xFF})};
-    if (!surface) return cached;  // nothing to show is better than stopping the game
-    cached.texture.reset(SDL_CreateTextureFromSurface(renderer_, surface.get()));
-    cached.w = surface->w;
-    cached.h = surface->h;
+    cached.surface.reset(TTF_RenderUTF8_Blended(fonts_.get(role), value.c_str(),
+                                                SDL_Color{color.r, color.g, color.b, 0xFF}));
+    if (!cached.surface) return cached;  // nothing to show is better than stopping the game
+    cached.w = cached.surface->w;
+    cached.h = cached.surface->h;
     return cached;
 }
 
 void Painter::text(int slot, FontRole role, Rgb color, const std::string& value, const Box& box,
                    Align align) {
+    const Box shown = intersection(box, clip_);
+    if (shown.w == 0 || shown.h == 0) return;
     const Text& t = rendered(slot, role, color, value);
-    if (!t.texture) return;
+    if (!t.surface) return;
     int x = box.x;
     if (align == Align::Center) x = box.x + (box.w - t.w) / 2;
     if (align == Align::Right) x = box.x + box.w - t.w;
-    const SDL_Rect clip = rect(box);
-    const SDL_Rect at{x, box.y, t.w, t.h};
-    SDL_RenderSetClipRect(renderer_, &clip);
-    SDL_RenderCopy(renderer_, t.texture.get(), nullptr, &at);
-    SDL_RenderSetClipRect(renderer_, nullptr);
+    const SDL_Rect within = rect(shown);
+    SDL_Rect at{x, box.y, t.w, t.h};
+    SDL_SetClipRect(target_, &within);
+    SDL_BlitSurface(t.surface.get(), nullptr, target_, &at);
+    const SDL_Rect back = rect(clip_);
+    SDL_SetClipRect(target_, &back);
 }
 
 void Painter::drawSurface(const DrawingSurface& surface) {
-    if (surface.version() != surfaceVersion_) {
-        SDL_Surface* pixels = surface.pixels();
-        SDL_UpdateTexture(surface_.get(), nullptr, pixels->pixels, pixels->pitch);
-        surfaceVersion_ = surface.version();
-    }
-    SDL_RenderCopy(renderer_, surface_.get(), nullptr, nullptr);
+    SDL_Rect from = rect(clip_);
+    SDL_Rect to = from;
+    SDL_BlitSurface(surface.pixels(), &from, target_, &to);
 }
 
 void Painter::drawLightweights(const FormState& form) {
@@ -105,17 +118,13 @@ void Painter::drawLightweights(const FormState& form) {
         switch (entry->layer) {
             case Layer::Sprite: {
                 const SpriteView& s = form.sprites[entry->slot];
-                if (!s.visible) break;
-                const SDL_Rect at{s.left, s.top, kTileSize, kTileSize};
-                SDL_RenderCopy(renderer_, sprites_[static_cast<int>(s.picture)].get(), nullptr,
-                               &at);
+                if (s.visible)
+                    copy(sprites_[static_cast<int>(s.picture)].get(),
+                         {s.left, s.top, kTileSize, kTileSize});
                 break;
             }
             case Layer::Title:
-                if (form.titleVisible) {
-                    const SDL_Rect at = rect(kTitle);
-                    SDL_RenderCopy(renderer_, title_.get(), nullptr, &at);
-                }
+                if (form.titleVisible) copy(title_.get(), kTitle);
                 break;
             case Layer::Banner:
                 if (form.bannerVisible) {
@@ -155,15 +164,14 @@ void Painter::drawCommand1(bool down) {
     const int shift = down ? 1 : 0;
     text(Command1Caption, FontRole::Button, kBlack, kCommand1Caption,
          {b.x + shift, b.y + (b.h - t.h) / 2 + shift, b.w, t.h}, Align::Center);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 0xFF);
     const int fx0 = b.x + 4, fy0 = b.y + 4, fx1 = b.x + b.w - 5, fy1 = b.y + b.h - 5;
     for (int x = fx0; x <= fx1; x += 2) {
-        SDL_RenderDrawPoint(renderer_, x, fy0);
-        SDL_RenderDrawPoint(renderer_, x, fy1);
+        fill({x, fy0, 1, 1}, kBlack);
+        fill({x, fy1, 1, 1}, kBlack);
     }
     for (int y = fy0; y <= fy1; y += 2) {
-        SDL_RenderDrawPoint(renderer_, fx0, y);
-        SDL_RenderDrawPoint(renderer_, fx1, y);
+        fill({fx0, y, 1, 1}, kBlack);
+        fill({fx1, y, 1, 1}, kBlack);
     }
 }
 
@@ -174,20 +182,16 @@ void Painter::drawPanel(const FormState& form, bool command1Down) {
     // Back to front: Command1, Frame5, Frame6; each frame's labels over it.
     drawCommand1(command1Down);
     drawCounterFrame(kFrame5, Frame5Caption, kFrame5Caption);
-    for (auto l = kFrame5Lines.rbegin(); l != kFrame5Lines.rend(); ++l) {
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 0xFF);
-        SDL_RenderDrawLine(renderer_, l->x, l->y1, l->x, l->y2 - 1);
-    }
+    for (auto l = kFrame5Lines.rbegin(); l != kFrame5Lines.rend(); ++l)
+        line(l->x, l->y1, l->x, l->y2 - 1, kBlack);
     for (auto c = kFrame5Labels.rbegin(); c != kFrame5Labels.rend(); ++c) {
         fill(c->box, kBlack);
         text(LabelTexts + static_cast<int>(c->label), FontRole::Counter, kWhite,
              form.label(c->label), c->box, Align::Right);
     }
     drawCounterFrame(kFrame6, Frame6Caption, kFrame6Caption);
-    for (auto l = kFrame6Lines.rbegin(); l != kFrame6Lines.rend(); ++l) {
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 0xFF);
-        SDL_RenderDrawLine(renderer_, l->x, l->y1, l->x, l->y2 - 1);
-    }
+    for (auto l = kFrame6Lines.rbegin(); l != kFrame6Lines.rend(); ++l)
+        line(l->x, l->y1, l->x, l->y2 - 1, kBlack);
     for (auto c = kFrame6Labels.rbegin(); c != kFrame6Labels.rend(); ++c) {
         fill(c->box, kBlack);
         text(LabelTexts + static_cast<int>(c->label), FontRole::Counter, kWhite,
@@ -219,17 +223,42 @@ void Painter::drawPaletteFrame(const FormState& form, int f) {
     outline(p.icon, kBlack);
     const Box inside{p.icon.x + 1, p.icon.y + 1, p.icon.w - 2, p.icon.h - 2};
     fill(inside, kIconBack);
-    const SDL_Rect at{inside.x, inside.y, kTileSize, kTileSize};
-    SDL_RenderCopy(renderer_, icons_[f].get(), nullptr, &at);
+    copy(icons_[f].get(), {inside.x, inside.y, kTileSize, kTileSize});
 }
 
-void Painter::draw(const FormState& form, const DrawingSurface& surface, bool command1Down) {
-    SDL_RenderSetClipRect(renderer_, nullptr);
+void Painter::compose(const FormState& form, const DrawingSurface& surface, bool command1Down,
+                      const Box& clip) {
+    clip_ = clip;
+    const SDL_Rect r = rect(clip);
+    SDL_SetClipRect(target_, &r);
     drawSurface(surface);
     drawLightweights(form);
-    drawPanel(form, command1Down);
-    for (auto f = kPaletteFrontToBack.rbegin(); f != kPaletteFrontToBack.rend(); ++f)
-        drawPaletteFrame(form, static_cast<int>(*f));
+    if (overlaps(kPanel, clip)) drawPanel(form, command1Down);
+    for (auto f = kPaletteFrontToBack.rbegin(); f != kPaletteFrontToBack.rend(); ++f) {
+        const int i = static_cast<int>(*f);
+        if (overlaps(kPalette[i].box, clip)) drawPaletteFrame(form, i);
+    }
+}
+
+void Painter::present(const FormState& form, const DrawingSurface& surface, bool command1Down,
+                      const Damage& damage) {
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    // A window surface made anew (or none to be had) holds none of the last frame.
+    const bool whole = damage.all() || target != target_;
+    target_ = target;
+    if (!target_) return;
+    if (whole) {
+        compose(form, surface, command1Down, kClient);
+        SDL_UpdateWindowSurface(window_);
+        return;
+    }
+    std::array<SDL_Rect, Damage::kMaxBoxes> rects;
+    int count = 0;
+    for (const Box& box : damage.boxes()) {
+        compose(form, surface, command1Down, box);
+        rects[count++] = rect(box);
+    }
+    SDL_UpdateWindowSurfaceRects(window_, rects.data(), count);
 }
 
 }  // namespace sledloop::sdl
