@@ -38,14 +38,6 @@ GameWindow::SdlSession::~SdlSession() {
 }
 
 std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
-    // Cairo's title picture and fontconfig's reading of its caches are most
-    // of the start-up: they run beside SDL's talk with the display server.
-    std::future<std::optional<FontChoice>> prepared =
-        std::async(std::launch::async | std::launch::deferred, [] {
-            (void)PictureSet::load();
-            return chooseFonts();
-        });
-
     std::unique_ptr<GameWindow> w{new GameWindow()};
     w->events_ = &noEvents;
     if (clock) {
@@ -54,13 +46,28 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
         w->ownClock_ = std::make_unique<SdlClock>();
         w->clock_ = w->ownClock_.get();
     }
-    if (!startVideo(error)) return nullptr;
-    w->session_.video = true;
     if (TTF_Init() != 0) {
         error = std::string("cannot start the font renderer: ") + TTF_GetError();
         return nullptr;
     }
     w->session_.ttf = true;
+
+    // Cairo's title picture, fontconfig's caches and the font files are most
+    // of the start-up: they are made beside SDL's talk with the display
+    // server. Nothing else touches the fonts until they are taken.
+    struct Prepared {
+        std::optional<FontSet> fonts;
+        std::string error;
+    };
+    std::future<Prepared> prepared = std::async(std::launch::async | std::launch::deferred, [] {
+        (void)PictureSet::load();
+        Prepared ready;
+        ready.fonts = FontSet::open(chooseFonts(), ready.error);
+        return ready;
+    });
+
+    if (!startVideo(error)) return nullptr;
+    w->session_.video = true;
 
     // A click that brings the window to the front counts as a click, as it
     // did on the original platform; SDL drops it otherwise.
@@ -78,8 +85,12 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
             SDL_SetWindowIcon(w->window_.get(), icon.get());
         restrictWindowButtons(w->window_.get());
         w->surface_.emplace();
-        w->fonts_ = FontSet::open(prepared.get(), error);
-        if (!w->fonts_) return nullptr;
+        Prepared ready = prepared.get();
+        if (!ready.fonts) {
+            error = ready.error;
+            return nullptr;
+        }
+        w->fonts_ = std::move(ready.fonts);
         w->ops_.emplace(w->form_, *w->surface_, w->timers_, w->pictures_);
         w->painter_.emplace(w->window_.get(), w->pictures_, *w->fonts_);
         w->cursors_.emplace(w->pictures_);
