@@ -13,12 +13,4 @@ inline std::uint64_t heapBlocks() {
     return sledloop_heap_blocks();
 }
 
-// Heap blocks taken while `f` runs.
-template <typename F>
-std::uint64_t heapBlocksDuring(F&& f) {
-    const std::uint64_t before = heapBlocks();
-    f();
-    return heapBlocks() - before;
-}
-
 }  // namespace sledloop::bench

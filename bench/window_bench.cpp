@@ -122,7 +122,9 @@ void measure(benchmark::State& st, F&& f) {
     std::uint64_t blocks = 0;
     for (auto _ : st) {
         const std::uint64_t newsBefore = allocations();
-        blocks += heapBlocksDuring(f);
+        const std::uint64_t blocksBefore = heapBlocks();
+        f();
+        blocks += heapBlocks() - blocksBefore;
         news += allocations() - newsBefore;
     }
     st.counters["new/iter"] =

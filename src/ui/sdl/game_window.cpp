@@ -52,17 +52,21 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
     }
     w->session_.ttf = true;
 
-    // Cairo's title picture, fontconfig's caches and the font files are most
-    // of the start-up: they are made beside SDL's talk with the display
-    // server. Nothing else touches the fonts until they are taken.
+    // Cairo's title picture, fontconfig's caches with the font files, and
+    // the field's pixels are most of the start-up: each is made on a thread
+    // of its own beside SDL's talk with the display server. Nothing else
+    // touches them until they are taken.
+    constexpr auto policy = std::launch::async | std::launch::deferred;
+    std::future<void> title = std::async(policy, [] { (void)PictureSet::load(); });
     struct Prepared {
         std::optional<FontSet> fonts;
         std::string error;
+        std::optional<DrawingSurface> surface;
     };
-    std::future<Prepared> prepared = std::async(std::launch::async | std::launch::deferred, [] {
-        (void)PictureSet::load();
+    std::future<Prepared> prepared = std::async(policy, [] {
         Prepared ready;
         ready.fonts = FontSet::open(chooseFonts(), ready.error);
+        if (ready.fonts) ready.surface.emplace();
         return ready;
     });
 
@@ -84,13 +88,14 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
         if (SurfacePtr icon = surfaceOf(w->pictures_.windowIcon()))
             SDL_SetWindowIcon(w->window_.get(), icon.get());
         restrictWindowButtons(w->window_.get());
-        w->surface_.emplace();
         Prepared ready = prepared.get();
         if (!ready.fonts) {
             error = ready.error;
             return nullptr;
         }
         w->fonts_ = std::move(ready.fonts);
+        w->surface_ = std::move(ready.surface);
+        title.get();
         w->ops_.emplace(w->form_, *w->surface_, w->timers_, w->pictures_);
         w->painter_.emplace(w->window_.get(), w->pictures_, *w->fonts_);
         w->cursors_.emplace(w->pictures_);
