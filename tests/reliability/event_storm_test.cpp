@@ -397,6 +397,17 @@ TEST_P(EventStorm, TheGameHoldsAndStillAnswersStart) {
     const sdl::FormState& form = game->window().form();
     EXPECT_FALSE(form.titleVisible);
     EXPECT_FALSE(form.bannerVisible);
+    // And the window still draws what it holds: each palette frame in its colour.
+    const std::vector<std::uint32_t> pixels = game->window().readPixels();
+    for (int f = 0; f < kFrameCount; ++f) {
+        const Box& box = sdl::kPalette[f].box;
+        const std::uint32_t argb = pixels[static_cast<std::size_t>(box.y + 100) * sdl::kClient.w +
+                                          static_cast<std::size_t>(box.x + 8)];
+        const Rgb color = form.frameColors[f];
+        EXPECT_EQ(argb & 0xFFFFFFu,
+                  static_cast<std::uint32_t>(color.r << 16 | color.g << 8 | color.b))
+            << "Frame" << f + 1;
+    }
     const GameState& state = game->state();
     const sdl::GameWindow& window = game->window();
     if (const Stage* played = findStage(state.StageNumber)) {
