@@ -11,6 +11,7 @@
 #include <fstream>
 #include <thread>
 
+#include "broken_waves.h"
 #include "process.h"
 #include "ui/sdl/form_layout.h"
 #include "x11_capture.h"
@@ -26,22 +27,18 @@ using e2e::Process;
 using e2e::runProgram;
 using e2e::RunResult;
 
-const char* const kWaves[] = {"bgm.wav",  "whistle.wav", "get.wav",
-                              "saru.wav", "clear.wav",   "gameover.wav"};
-
 void copyWaves(const fs::path& to) {
-    for (const char* name : kWaves)
+    for (const char* name : kWaveFiles)
         fs::copy_file(fs::path(SLEDLOOP_BIN_DIR) / name, to / name);
 }
 
 void randomWaves(const fs::path& to) {
-    std::uint32_t state = 99;
-    for (const char* name : kWaves) {
-        std::ofstream out(to / name, std::ios::binary);
-        for (int i = 0; i < 20000; ++i) {
-            state = state * 1664525u + 1013904223u;
-            out.put(static_cast<char>(state >> 24));
-        }
+    std::uint32_t seed = 99;
+    for (const char* name : kWaveFiles) {
+        const std::vector<std::uint8_t> bytes = noise(20000, ++seed);
+        std::ofstream(to / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
 }
 

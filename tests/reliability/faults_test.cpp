@@ -12,6 +12,7 @@
 #include <optional>
 #include <sstream>
 
+#include "broken_waves.h"
 #include "sound_test_support.h"
 #include "traced_game.h"
 #include "ui/sdl/form_layout.h"
@@ -25,9 +26,6 @@ using replay::Kind;
 using test::DiskOutput;
 using test::framesOf;
 
-const char* const kWaves[] = {"bgm.wav",  "whistle.wav", "get.wav",
-                              "saru.wav", "clear.wav",   "gameover.wav"};
-
 std::vector<std::uint8_t> bytesOf(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -36,22 +34,13 @@ std::vector<std::uint8_t> bytesOf(const fs::path& file) {
 // Each of the game's wave files, changed by `change` (nothing: left out).
 template <typename Change>
 void writeWaves(Change change) {
-    for (const char* name : kWaves) {
+    for (const char* name : kWaveFiles) {
         if (const auto bytes = change(bytesOf(fs::path(SLEDLOOP_WAVE_DIR) / name)))
             test::writeBytes(name, *bytes);
     }
 }
 
 using Bytes = std::optional<std::vector<std::uint8_t>>;
-
-std::vector<std::uint8_t> noise(std::size_t count, std::uint32_t seed) {
-    std::vector<std::uint8_t> bytes(count);
-    for (auto& byte : bytes) {
-        seed = seed * 1664525u + 1013904223u;
-        byte = static_cast<std::uint8_t>(seed >> 24);
-    }
-    return bytes;
-}
 
 enum class Device { Disk, NoSuchDriver, DiskCannotOpen };
 
