@@ -1,5 +1,7 @@
 #include "traced_game.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <stdexcept>
 
@@ -147,7 +149,9 @@ TracedGame::~TracedGame() {
 }
 
 bool TracedGame::push(SDL_Event event) {
-    return SDL_PushEvent(&event) == 1;
+    if (SDL_PushEvent(&event) == 1) return true;
+    ADD_FAILURE() << "SDL did not take event " << event.type << ": " << SDL_GetError();
+    return false;
 }
 
 void TracedGame::pushButton(bool down, int x, int y, std::uint8_t button) {

@@ -125,7 +125,7 @@ class TracedGame {
     bool play(const std::vector<replay::Event>& events, std::string& why,
               Covered covered = Covered::Fail);
 
-    // Pushes one SDL event; false when SDL would not take it.
+    // Pushes one SDL event; a test failure when SDL will not take it.
     static bool push(SDL_Event event);
     static void pushButton(bool down, int x, int y, std::uint8_t button = SDL_BUTTON_LEFT);
     static void pushKey(SDL_Keycode key, bool down);
