@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using sdl::Box;
 
-constexpr long long kEventsPerStage = 10'000;  // ten stages: 100,000 in all
+constexpr long long kEventsPerStage = 10'000;  // ten tests: 100,000 in all
 constexpr std::uint64_t kSeed = 20261210;
 
 std::uint64_t seed() {
@@ -74,7 +74,8 @@ const std::uint8_t kWindowEvents[] = {
     SDL_WINDOWEVENT_MOVED,        SDL_WINDOWEVENT_MINIMIZED,  SDL_WINDOWEVENT_RESTORED,
     SDL_WINDOWEVENT_ENTER,        SDL_WINDOWEVENT_LEAVE,      SDL_WINDOWEVENT_FOCUS_GAINED,
     SDL_WINDOWEVENT_FOCUS_LOST,   SDL_WINDOWEVENT_TAKE_FOCUS, SDL_WINDOWEVENT_EXPOSED,
-    SDL_WINDOWEVENT_FOCUS_GAINED, SDL_WINDOWEVENT_FOCUS_LOST};
+    SDL_WINDOWEVENT_FOCUS_GAINED, SDL_WINDOWEVENT_FOCUS_LOST, SDL_WINDOWEVENT_RESIZED,
+    SDL_WINDOWEVENT_SIZE_CHANGED, SDL_WINDOWEVENT_MAXIMIZED};
 
 struct Point {
     int x, y;
@@ -238,6 +239,9 @@ class Storm {
         e.window.type = SDL_WINDOWEVENT;
         e.window.windowID = windowId();
         e.window.event = random_.pick(kWindowEvents);
+        // Sizes and places as a window manager might report them, odd ones too.
+        e.window.data1 = random_.between(-100, 2000);
+        e.window.data2 = random_.between(-100, 2000);
         note("window", {0, 0}, e.window.event);
         return push(e);
     }
@@ -377,7 +381,16 @@ TEST_P(EventStorm, TheGameHoldsAndStillAnswersStart) {
         count();
     }
 
-    // Let go of every button and key, then START.
+    // Bring the window back to the front, let go of every button and key,
+    // then START.
+    for (const std::uint8_t shown :
+         {SDL_WINDOWEVENT_SHOWN, SDL_WINDOWEVENT_RESTORED, SDL_WINDOWEVENT_EXPOSED}) {
+        SDL_Event e{};
+        e.window.type = SDL_WINDOWEVENT;
+        e.window.windowID = SDL_GetWindowID(game->window().sdlWindow());
+        e.window.event = shown;
+        TracedGame::push(e);
+    }
     for (const std::uint8_t b :
          {SDL_BUTTON_LEFT, SDL_BUTTON_MIDDLE, SDL_BUTTON_RIGHT, SDL_BUTTON_X1, SDL_BUTTON_X2})
         TracedGame::pushButton(false, -10, -10, b);
