@@ -8,8 +8,14 @@
 int main(int argc, char** argv) {
     (void)argc;
     (void)argv;
+    /* Like the game, it will not run unseen on SDL's offscreen driver. */
     const char* display = getenv("DISPLAY");
-    if (display && *display) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    const char* driver = getenv("SDL_VIDEODRIVER");
+    if (!(display && *display) && !(driver && *driver)) {
+        fprintf(stderr, "minimal_window: no display\n");
+        return 1;
+    }
+    if (!(driver && *driver)) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         fprintf(stderr, "minimal_window: %s\n", SDL_GetError());
         return 1;

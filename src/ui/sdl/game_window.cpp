@@ -88,6 +88,10 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
         if (SurfacePtr icon = surfaceOf(w->pictures_.windowIcon()))
             SDL_SetWindowIcon(w->window_.get(), icon.get());
         restrictWindowButtons(w->window_.get());
+        // The window's own pixels are made and first touched while the
+        // threads are still at work, rather than in the first frame.
+        if (SDL_Surface* pixels = SDL_GetWindowSurface(w->window_.get()))
+            SDL_FillRect(pixels, nullptr, 0);
         Prepared ready = prepared.get();
         if (!ready.fonts) {
             error = ready.error;
