@@ -6,10 +6,11 @@
 //     tick_timing [SECONDS]      (60 when not given; needs a display)
 //
 // One line per timer:
-//     timer NAME nominal MS ticks N mean MS sd MS min MS max MS drift MS late MS
-// where drift is how far the last tick lies from the first tick plus whole
-// nominal intervals, and late the worst lateness of any tick against that
-// same beat.
+//     timer NAME nominal MS ticks N mean MS sd MS min MS max MS drift MS/min late MS
+// Each tick's lateness is measured against the beat of the first tick (the
+// first tick's time plus whole nominal intervals): drift is how fast that
+// lateness grows, by a least-squares line through all ticks, in ms per
+// minute; late is the worst lateness of any tick.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -56,7 +57,7 @@ class TimedEvents final : public sdl::FormEvents {
 
 struct Summary {
     std::size_t ticks = 0;
-    double mean = 0, sd = 0, min = 0, max = 0, drift = 0, late = 0;
+    double mean = 0, sd = 0, min = 0, max = 0, drift = 0, late = 0;  // drift in ms per minute
 };
 
 Summary summarise(const std::vector<Clock::time_point>& at, int nominal) {
@@ -67,15 +68,26 @@ Summary summarise(const std::vector<Clock::time_point>& at, int nominal) {
     s.mean = msBetween(at.front(), at.back()) / static_cast<double>(n);
     s.min = s.max = msBetween(at[0], at[1]);
     double squares = 0;
+    double sumK = 0, sumL = 0, sumKK = 0, sumKL = 0;
     for (std::size_t k = 1; k <= n; ++k) {
         const double interval = msBetween(at[k - 1], at[k]);
         s.min = std::min(s.min, interval);
         s.max = std::max(s.max, interval);
         squares += (interval - s.mean) * (interval - s.mean);
-        s.late = std::max(s.late, msBetween(at[0], at[k]) - static_cast<double>(k) * nominal);
+        const double kd = static_cast<double>(k);
+        const double lateness = msBetween(at[0], at[k]) - kd * nominal;
+        s.late = std::max(s.late, lateness);
+        sumK += kd;
+        sumL += lateness;
+        sumKK += kd * kd;
+        sumKL += kd * lateness;
     }
     s.sd = std::sqrt(squares / static_cast<double>(n));
-    s.drift = msBetween(at.front(), at.back()) - static_cast<double>(n) * nominal;
+    const double nd = static_cast<double>(n);
+    if (n >= 2) {
+        const double perTick = (nd * sumKL - sumK * sumL) / (nd * sumKK - sumK * sumK);
+        s.drift = perTick * 60'000.0 / nominal;
+    }
     return s;
 }
 
@@ -108,7 +120,7 @@ int run(int seconds) {
     for (int t = 0; t < kTimerCount; ++t) {
         const Summary s = summarise(events.ticks[t], nominal[t]);
         std::printf(
-            "timer %s nominal %d ticks %zu mean %.3f sd %.3f min %.3f max %.3f drift %.3f "
+            "timer %s nominal %d ticks %zu mean %.3f sd %.3f min %.3f max %.3f drift %.3f/min "
             "late %.3f\n",
             names[t], nominal[t], s.ticks, s.mean, s.sd, s.min, s.max, s.drift, s.late);
     }

@@ -90,8 +90,9 @@ std::unique_ptr<GameWindow> GameWindow::open(std::string& error, Clock* clock) {
         restrictWindowButtons(w->window_.get());
         // The window's own pixels are made and first touched while the
         // threads are still at work, rather than in the first frame.
-        if (SDL_Surface* pixels = SDL_GetWindowSurface(w->window_.get()))
-            SDL_FillRect(pixels, nullptr, 0);
+        SDL_Surface* pixels = SDL_GetWindowSurface(w->window_.get());
+        if (!pixels) throw std::runtime_error(SDL_GetError());
+        SDL_FillRect(pixels, nullptr, 0);
         Prepared ready = prepared.get();
         if (!ready.fonts) {
             error = ready.error;
