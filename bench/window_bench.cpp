@@ -137,16 +137,15 @@ void measure(benchmark::State& st, F&& f) {
 constexpr int kStage = 1;
 constexpr std::int64_t kPlayed = 10'000;
 
-enum class Change : int { SpriteMoved, TilePainted, LabelChanged, Uncovered, UncoveredTitle };
+enum class Change { SpriteMoved, TilePainted, LabelChanged, Uncovered, UncoveredTitle };
 
 // A frame after one kind of change: a sprite moved (the common case), a tile
 // painted, a counter's text changed (the text drawn anew), and the whole
 // window drawn anew because the display uncovered it, during a stage and
 // before START with the title picture over the field.
-void BM_Frame(benchmark::State& st) {
+void BM_Frame(benchmark::State& st, Change change) {
     auto rig = Rig::open(st);
     if (!rig) return;
-    const auto change = static_cast<Change>(st.range(0));
     if (change != Change::UncoveredTitle) rig->play(kStage, kPlayed);
     const int slot = rig->visibleSanta();
     const sdl::SpriteView sprite = rig->sprite(slot);
@@ -171,41 +170,38 @@ void BM_Frame(benchmark::State& st) {
         rig->pump();
     });
 }
-BENCHMARK(BM_Frame)
-    ->ArgName("change")
-    ->Arg(static_cast<int>(Change::SpriteMoved))
-    ->Arg(static_cast<int>(Change::TilePainted))
-    ->Arg(static_cast<int>(Change::LabelChanged))
-    ->Arg(static_cast<int>(Change::Uncovered))
-    ->Arg(static_cast<int>(Change::UncoveredTitle))
+BENCHMARK_CAPTURE(BM_Frame, sprite_moved, Change::SpriteMoved)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Frame, tile_painted, Change::TilePainted)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Frame, label_changed, Change::LabelChanged)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Frame, whole, Change::Uncovered)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Frame, whole_with_title, Change::UncoveredTitle)
     ->Unit(benchmark::kMicrosecond);
 
 // The hover preview through the window: the handler, FormOps, the drawing
-// surface's blit. With `answered`, the frame that shows it too.
-void BM_Hover(benchmark::State& st) {
+// surface's blit; and with the frame that shows it.
+void BM_Hover(benchmark::State& st, bool answered) {
     auto rig = Rig::open(st);
     if (!rig) return;
     rig->play(kStage, kPlayed);
     onFrameClick(rig->game(), Frame::Frame4);
     rig->pump();
     const int slot = rig->visibleSanta();
-    const bool answered = st.range(0) != 0;
     measure(st, [&] {
         onSantaHover(rig->game(), slot);
         if (answered) rig->pump();
     });
 }
-BENCHMARK(BM_Hover)->ArgName("answered")->Arg(0)->Arg(1);
+BENCHMARK_CAPTURE(BM_Hover, alone, false);
+BENCHMARK_CAPTURE(BM_Hover, with_its_frame, true);
 
 // Stage 9 with its eight santas out: movement and clock ticks through the
-// window's operations, and with `answered` the frame each tick asks for.
-void BM_Tick(benchmark::State& st, TimerId timer) {
+// window's operations, alone and with the frame each one asks for.
+void BM_Tick(benchmark::State& st, TimerId timer, bool answered) {
     auto rig = Rig::open(st);
     if (!rig) return;
     rig->play(9, 71'000);
     rig->state.TimeLimit = 1 << 30;
     const GameState start = rig->state;
-    const bool answered = st.range(0) != 0;
     int n = 0;
     measure(st, [&] {
         onTimer(rig->game(), timer);
@@ -219,8 +215,10 @@ void BM_Tick(benchmark::State& st, TimerId timer) {
     });
     st.counters["santas"] = rig->santasOnField();
 }
-BENCHMARK_CAPTURE(BM_Tick, movement, TimerId::Timer2)->ArgName("answered")->Arg(0)->Arg(1);
-BENCHMARK_CAPTURE(BM_Tick, clock, TimerId::Timer1)->ArgName("answered")->Arg(0)->Arg(1);
+BENCHMARK_CAPTURE(BM_Tick, movement_alone, TimerId::Timer2, false);
+BENCHMARK_CAPTURE(BM_Tick, movement_with_its_frame, TimerId::Timer2, true);
+BENCHMARK_CAPTURE(BM_Tick, clock_alone, TimerId::Timer1, false);
+BENCHMARK_CAPTURE(BM_Tick, clock_with_its_frame, TimerId::Timer1, true);
 
 }  // namespace
 }  // namespace sledloop::bench
