@@ -633,8 +633,10 @@ const Image& titlePicture() {
     return picture;
 }
 
+// The game only shows the squeezed picture: the 1280 x 960 one is drawn for
+// the squeeze and let go, not kept for the whole run.
 const Image& titlePictureShown() {
-    static const Image shown = squeeze(titlePicture(), kTitleShownWidth, kTitleShownHeight);
+    static const Image shown = squeeze(makeTitle(), kTitleShownWidth, kTitleShownHeight);
     return shown;
 }
 
