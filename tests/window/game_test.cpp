@@ -50,6 +50,35 @@ class GameTest : public RecordedWindowTest {
     std::unique_ptr<GameEvents> game_;
 };
 
+// Frames are drawn only where something changed; whatever a stage does, the
+// screen they leave must be the one a whole redraw gives.
+TEST_F(GameTest, FramesDrawnInPartsMatchAWholeRedraw) {
+    auto compare = [&](const std::string& when) {
+        window->pump();
+        const std::vector<std::uint32_t> shown = window->shownPixels();
+        const std::vector<std::uint32_t> whole = window->readPixels();
+        for (std::size_t i = 0; i < whole.size(); ++i) {
+            ASSERT_EQ(shown[i], whole[i])
+                << when << ": pixel " << i % kClient.w << "," << i / kClient.w;
+        }
+    };
+    compare("at load");
+    clickStart();
+    compare("after START");
+    for (int step = 0; step < 90; ++step) {
+        wait(1000);
+        if (const int k = walkingSanta(); k > 0) {
+            const int x = 16 * state().SantaCol[k] + 16, y = 16 * state().SantaRow[k] + 16;
+            moveTo(x, y);  // the hover preview
+            if (step % 7 == 0) clickAt(x, y);
+            moveTo(600, 300);
+        }
+        if (step == 30) clickAt(kPalette[1].box.x + 40, kPalette[1].box.y + 60);  // ROCK
+        compare("second " + std::to_string(step));
+    }
+    EXPECT_GT(state().ClockTicks, state().TimeLimit) << "the stage should have run out";
+}
+
 TEST_F(GameTest, StartRemovesTheTitleAndPaintsTheStage) {
     const Picture& wall = window->pictures().tile(Tile::WALL);
     snapshot();

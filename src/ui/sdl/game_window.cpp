@@ -194,9 +194,13 @@ void GameWindow::presentIfChanged() {
 }
 
 std::vector<std::uint32_t> GameWindow::readPixels() {
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kClient.w) * kClient.h);
     redraw_ = true;
     presentIfChanged();
+    return shownPixels();
+}
+
+std::vector<std::uint32_t> GameWindow::shownPixels() const {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kClient.w) * kClient.h);
     if (const SDL_Surface* frame = painter_->frame())
         SDL_ConvertPixels(kClient.w, kClient.h, frame->format->format, frame->pixels, frame->pitch,
                           SDL_PIXELFORMAT_ARGB8888, pixels.data(),

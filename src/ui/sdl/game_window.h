@@ -49,6 +49,9 @@ class GameWindow {
     bool closed() const { return closed_; }
     // The window as drawn now, ARGB, client size, row by row.
     std::vector<std::uint32_t> readPixels();
+    // The window as last presented, without drawing anything anew: what the
+    // frames drawn in parts have left on the screen.
+    std::vector<std::uint32_t> shownPixels() const;
 
     const FormState& form() const { return form_; }
     const TimerScheduler& timers() const { return timers_; }
