@@ -52,11 +52,7 @@ TEST(CapturedSprite, TakesTheMouseWhileShownAndNothingOnceHidden) {
     game->takeTrace();
     TracedGame::pushButton(true, 700, 40);
     TracedGame::pushButton(true, 700, 40, SDL_BUTTON_MIDDLE);
-    SDL_Event move{};
-    move.motion.type = SDL_MOUSEMOTION;
-    move.motion.x = 705;
-    move.motion.y = 45;
-    TracedGame::push(move);
+    TracedGame::push(mouseMotion(705, 45));
     game->window().pump();
     EXPECT_EQ(game->takeTrace(), "");
     EXPECT_EQ(game->state().SantaState[1], StateOff);

@@ -178,14 +178,8 @@ class Storm {
     }
 
     SDL_Event buttonEvent(bool down, std::uint8_t which, std::uint8_t clicks, Point p) {
-        SDL_Event e{};
-        e.button.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        SDL_Event e = mouseButton(down, p.x, p.y, which, clicks);
         e.button.windowID = windowId();
-        e.button.button = which;
-        e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-        e.button.clicks = clicks;
-        e.button.x = p.x;
-        e.button.y = p.y;
         note(down ? "down" : "up", p, which * 10 + clicks);
         return e;
     }

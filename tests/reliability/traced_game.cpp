@@ -155,23 +155,11 @@ bool TracedGame::push(SDL_Event event) {
 }
 
 void TracedGame::pushButton(bool down, int x, int y, std::uint8_t button) {
-    SDL_Event e{};
-    e.button.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    e.button.button = button;
-    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.button.clicks = 1;
-    e.button.x = x;
-    e.button.y = y;
-    push(e);
+    push(mouseButton(down, x, y, button));
 }
 
 void TracedGame::pushKey(SDL_Keycode key, bool down) {
-    SDL_Event e{};
-    e.key.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = key;
-    e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
-    push(e);
+    push(keyPress(key, down));
 }
 
 void TracedGame::click(int x, int y) {
@@ -270,11 +258,7 @@ bool TracedGame::play(const replay::Event& event, std::string& why, Covered cove
             if (event.kind == replay::Kind::Press) {
                 click(x, y);
             } else {
-                SDL_Event e{};
-                e.motion.type = SDL_MOUSEMOTION;
-                e.motion.x = x;
-                e.motion.y = y;
-                push(e);
+                push(mouseMotion(x, y));
             }
             break;
         }

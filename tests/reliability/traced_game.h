@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "sdl_events.h"
 #include "tools/replay/replay.h"
 #include "ui/recording_ports.h"
 #include "ui/sdl/audio/mixer_sound.h"
@@ -19,6 +20,10 @@
 #include "ui/sdl/game_window.h"
 
 namespace sledloop::reliability {
+
+using sledloop::testing::keyPress;
+using sledloop::testing::mouseButton;
+using sledloop::testing::mouseMotion;
 
 // Hands every window operation and sound call to the trace and to the real one.
 class TeeOps final : public WindowOps {

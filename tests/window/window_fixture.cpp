@@ -1,21 +1,11 @@
 #include "window_fixture.h"
 
+#include "sdl_events.h"
 #include "ui/sdl/form_layout.h"
 
 namespace sledloop::sdl::testing {
 
 namespace {
-
-SDL_Event buttonEvent(Uint32 type, int x, int y, std::uint8_t button, std::uint8_t clicks) {
-    SDL_Event e{};
-    e.button.type = type;
-    e.button.button = button;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.clicks = clicks;
-    e.button.x = x;
-    e.button.y = y;
-    return e;
-}
 
 void push(SDL_Event e) {
     ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
@@ -35,28 +25,19 @@ void WindowTest::TearDown() {
 }
 
 void WindowTest::pressAt(int x, int y, std::uint8_t button, std::uint8_t clicks) {
-    push(buttonEvent(SDL_MOUSEBUTTONDOWN, x, y, button, clicks));
+    push(sledloop::testing::mouseButton(true, x, y, button, clicks));
 }
 
 void WindowTest::releaseAt(int x, int y, std::uint8_t button, std::uint8_t clicks) {
-    push(buttonEvent(SDL_MOUSEBUTTONUP, x, y, button, clicks));
+    push(sledloop::testing::mouseButton(false, x, y, button, clicks));
 }
 
 void WindowTest::moveTo(int x, int y) {
-    SDL_Event e{};
-    e.motion.type = SDL_MOUSEMOTION;
-    e.motion.x = x;
-    e.motion.y = y;
-    push(e);
+    push(sledloop::testing::mouseMotion(x, y));
 }
 
 void WindowTest::key(SDL_Keycode sym, bool down) {
-    SDL_Event e{};
-    e.key.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = sym;
-    e.key.keysym.scancode = SDL_GetScancodeFromKey(sym);
-    push(e);
+    push(sledloop::testing::keyPress(sym, down));
 }
 
 void WindowTest::closeWindow() {
@@ -74,7 +55,8 @@ void WindowTest::wait(std::int64_t ms) {
     const std::int64_t until = clock.nowMs() + ms;
     while (clock.nowMs() < until) {
         std::int64_t to = until;
-        if (const auto due = window->timers().nextDue(); due && *due > clock.nowMs() && *due < until) {
+        if (const auto due = window->timers().nextDue();
+            due && *due > clock.nowMs() && *due < until) {
             to = *due;
         }
         clock.advance(to - clock.nowMs());
