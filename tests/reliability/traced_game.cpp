@@ -1,5 +1,7 @@
 #include "traced_game.h"
 
+#include "virtual_time.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -176,25 +178,13 @@ void TracedGame::pushClose(bool quit) {
     if (quit) {
         e.type = SDL_QUIT;
     } else {
-        e.window.type = SDL_WINDOWEVENT;
-        e.window.event = SDL_WINDOWEVENT_CLOSE;
-        e.window.windowID = SDL_GetWindowID(window_->sdlWindow());
+        e = windowClose(window_->sdlWindow());
     }
     push(e);
 }
 
 void TracedGame::wait(std::int64_t ms) {
-    window_->pump();  // what was pushed happened before the clock moves on
-    // Woken at every due tick, as the loop is: one long jump would look like
-    // a machine back from sleep, whose missed ticks the window drops.
-    const std::int64_t until = clock_.nowMs() + ms;
-    while (clock_.nowMs() < until && !window_->closed()) {
-        const std::optional<std::int64_t> due = window_->timers().nextDue();
-        const std::int64_t to = due && *due > clock_.nowMs() && *due < until ? *due : until;
-        clock_.advance(to - clock_.nowMs());
-        window_->pump();
-    }
-    clock_.advance(until - clock_.nowMs());
+    sledloop::testing::runFor(*window_, clock_, ms);
 }
 
 bool TracedGame::spritePixel(int slot, int& x, int& y) const {

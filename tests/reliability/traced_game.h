@@ -24,6 +24,7 @@ namespace sledloop::reliability {
 using sledloop::testing::keyPress;
 using sledloop::testing::mouseButton;
 using sledloop::testing::mouseMotion;
+using sledloop::testing::windowClose;
 
 // Hands every window operation and sound call to the trace and to the real one.
 class TeeOps final : public WindowOps {

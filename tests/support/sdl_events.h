@@ -37,4 +37,13 @@ inline SDL_Event keyPress(SDL_Keycode key, bool down) {
     return e;
 }
 
+// The close box of `window`.
+inline SDL_Event windowClose(SDL_Window* window) {
+    SDL_Event e{};
+    e.window.type = SDL_WINDOWEVENT;
+    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    e.window.windowID = SDL_GetWindowID(window);
+    return e;
+}
+
 }  // namespace sledloop::testing

@@ -2,6 +2,7 @@
 
 #include "sdl_events.h"
 #include "ui/sdl/form_layout.h"
+#include "virtual_time.h"
 
 namespace sledloop::sdl::testing {
 
@@ -41,27 +42,11 @@ void WindowTest::key(SDL_Keycode sym, bool down) {
 }
 
 void WindowTest::closeWindow() {
-    SDL_Event e{};
-    e.window.type = SDL_WINDOWEVENT;
-    e.window.event = SDL_WINDOWEVENT_CLOSE;
-    e.window.windowID = SDL_GetWindowID(window->sdlWindow());
-    push(e);
+    push(sledloop::testing::windowClose(window->sdlWindow()));
 }
 
 void WindowTest::wait(std::int64_t ms) {
-    window->pump();  // what was pushed happened before the clock moves on
-    // Wake at every due tick, as the loop does: a single long jump would look
-    // like a machine back from sleep, where missed ticks are dropped.
-    const std::int64_t until = clock.nowMs() + ms;
-    while (clock.nowMs() < until) {
-        std::int64_t to = until;
-        if (const auto due = window->timers().nextDue();
-            due && *due > clock.nowMs() && *due < until) {
-            to = *due;
-        }
-        clock.advance(to - clock.nowMs());
-        window->pump();
-    }
+    sledloop::testing::runFor(*window, clock, ms);
 }
 
 Rgb WindowTest::pixel(int x, int y) {
